@@ -1,7 +1,7 @@
 // Pins every member of our service declarations to the vtable slot and every interface
 // and class to the id that the service publishes. A member out of place would call the
 // wrong function on real Windows, so this runs before anything talks to the service.
-#include "imapi2_interfaces.h"
+#include "Imapi2Interfaces.h"
 
 #include <gtest/gtest.h>
 
