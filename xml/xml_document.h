@@ -1,0 +1,166 @@
+#pragma once
+// A document: the XML declaration with the comments outside the root (XmlHeader) and
+// the root element. Loading (parser) and saving (writer) live in their own sources;
+// the settings access of ReadValue/WriteValue is in xml_settings.cpp.
+
+#include "xml_element.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Kinds of Load sources.
+enum XmlSourceKind : int {
+    XmlSourceFile = 0,     // narrow file name
+    XmlSourceText = 1,     // NUL-terminated UTF-8 text in memory
+    XmlSourceUrl = 2,      // not supported: loads as an unreadable source
+    XmlSourceWideFile = 7, // UTF-16 file name
+};
+
+// Error codes left by a load.
+enum XmlError : std::uint32_t {
+    XmlErrorNone = 0,
+    XmlErrorNoDeclaration = 1, // no "?>", or no "<" after the declaration
+    XmlErrorMissingEndTag = 2,
+};
+
+// An optional caller-supplied conversion of the whole text on save and on load (for
+// example encryption). Each returns the number of bytes written to output, at most
+// outputCapacity.
+class XmlTransform {
+  public:
+    virtual ~XmlTransform() = default;
+    virtual int OnSave(const char* input, int inputLength, char* output, int outputCapacity) = 0;
+    virtual int OnLoad(const char* input, int inputLength, char* output, int outputCapacity) = 0;
+};
+
+class XmlHeader {
+  public:
+    XmlHeader() = default;
+    explicit XmlHeader(std::string declaration) : declaration_(std::move(declaration)) {}
+
+    XmlHeader(const XmlHeader&) = delete;
+    XmlHeader& operator=(const XmlHeader&) = delete;
+
+    const std::string& GetDeclaration() const { return declaration_; }
+    void SetDeclaration(std::string declaration) { declaration_ = std::move(declaration); }
+    // The declaration becomes the generated one naming this encoding.
+    void SetEncoding(const char* name);
+
+    // Comments outside the root: position 0 before it, 1 after it.
+    int AddComment(const char* text, int position);
+    int GetCommentCount() const { return static_cast<int>(comments_.size()); }
+    XmlComment* GetComment(int index) const;
+    int GetCommentCapacity() const { return commentCapacity_; }
+
+    std::unique_ptr<XmlHeader> Copy() const;
+
+  private:
+    static constexpr int kCommentStart = 5, kCommentStep = 10;
+    int commentCapacity_ = kCommentStart;
+    std::string declaration_;
+    std::vector<std::unique_ptr<XmlComment>> comments_;
+};
+
+// The declaration every generated header starts with.
+extern const char* const kXmlDefaultDeclaration;
+
+class XmlDocument {
+  public:
+    // An empty document: no header, no root, no file name (as after Close).
+    XmlDocument() = default;
+    // Open: constructs, then loads source of the given kind.
+    XmlDocument(const char* source, int kind, XmlTransform* transform = nullptr, int reserved = 0);
+    // Frees the tree; it does not save, whatever the auto-save flag says (Close does).
+    ~XmlDocument();
+
+    XmlDocument(const XmlDocument&) = delete;
+    XmlDocument& operator=(const XmlDocument&) = delete;
+
+    static std::unique_ptr<XmlDocument> Open(const char* source, int kind = XmlSourceFile,
+                                             XmlTransform* transform = nullptr, int reserved = 0);
+    static std::unique_ptr<XmlDocument> OpenWide(const char16_t* path, int reserved = 0,
+                                                 XmlTransform* transform = nullptr, int reserved2 = 0);
+#ifdef _WIN32
+    static std::unique_ptr<XmlDocument> OpenWide(const wchar_t* path, int reserved = 0,
+                                                 XmlTransform* transform = nullptr, int reserved2 = 0) {
+        return OpenWide(reinterpret_cast<const char16_t*>(path), reserved, transform, reserved2);
+    }
+#endif
+
+    // Loading (parser). source is a char text for kinds 0, 1, 2 and a char16_t text for
+    // kind 7. Always returns 1; the outcome is in GetErrorCode and the tree.
+    int Load(const void* source, int kind, XmlTransform* transform = nullptr);
+    int LoadText(const char* text);
+    int LoadWideText(const char16_t* text);
+#ifdef _WIN32
+    int LoadWideText(const wchar_t* text) {
+        return LoadWideText(reinterpret_cast<const char16_t*>(text));
+    }
+#endif
+
+    // Saving (writer). target: a file name (char, or char16_t when the document's name
+    // is wide), null for the document's own file name; for kind 1 a zero-filled char
+    // buffer that the text is appended to. Returns 1 on success, 0 otherwise.
+    int Save(const void* target, bool raw, int outputKind, XmlTransform* transform = nullptr,
+             int reserved = 0);
+    // The text Save would put in a memory buffer.
+    std::string SaveToString(bool raw);
+
+    // Saves first when the auto-save flag is set and there is a file name, then frees
+    // everything; the object may be loaded again.
+    void Close();
+
+    XmlElement* GetRoot() const {
+        return root_.get();
+    }
+    void SetRoot(std::unique_ptr<XmlElement> root);
+    std::unique_ptr<XmlElement> ResetRoot();
+    XmlHeader* GetHeader() const {
+        return header_.get();
+    }
+    void SetHeader(std::unique_ptr<XmlHeader> header);
+    void Assign(const XmlDocument& other);
+
+    std::uint32_t GetErrorCode() const {
+        return errorCode_;
+    }
+    bool HasFileName() const {
+        return hasFileName_;
+    }
+    bool HasWideFileName() const {
+        return hasFileName_ && wideName_;
+    }
+    // Null when there is no narrow file name.
+    const char* GetFileName() const {
+        return hasFileName_ && !wideName_ ? fileName_.c_str() : nullptr;
+    }
+    const char16_t* GetWideFileName() const {
+        return hasFileName_ && wideName_ ? wideFileName_.c_str() : nullptr;
+    }
+    bool GetAutoSave() const {
+        return autoSave_;
+    }
+    void SetAutoSave(bool on) {
+        autoSave_ = on;
+    }
+
+    // Settings access: the element at a "\"-separated path below the root, a variable key.
+    int ReadValue(const char* path, const char* key, char* out, int outSize);
+    void WriteValue(const char* path, const char* key, const char* value);
+
+  private:
+    void ForgetFileName();
+    void SetDefaultContent();
+    void ParseText(const char* text);
+
+    std::uint32_t errorCode_ = XmlErrorNone;
+    bool hasFileName_ = false;
+    bool wideName_ = false;
+    std::string fileName_;
+    std::u16string wideFileName_;
+    std::unique_ptr<XmlHeader> header_;
+    std::unique_ptr<XmlElement> root_;
+    bool autoSave_ = false;
+};

@@ -1,0 +1,469 @@
+#include "xml_element.h"
+
+#include "xml_encode.h"
+#include "xml_swap.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+bool IsNameEnd(char c) {
+    return c == ' ' || c == '\t' || c == '"' || c == '/' || c == '>';
+}
+
+unsigned char FoldCase(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = FoldCase(static_cast<unsigned char>(a[i]));
+        const unsigned char y = FoldCase(static_cast<unsigned char>(b[i]));
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+}
+
+// Decoded stored text equals name byte for byte; decodes only when it has to.
+bool DecodedEquals(const std::string& stored, const char* name) {
+    if (XmlDecodeIsIdentity(stored)) return stored == name;
+    return XmlDecodeString(stored) == name;
+}
+
+template <typename T> T* At(const std::vector<std::unique_ptr<T>>& items, int index) {
+    if (index < 0 || index >= static_cast<int>(items.size())) return nullptr;
+    return items[static_cast<std::size_t>(index)].get();
+}
+
+} // namespace
+
+XmlElement::XmlElement(XmlElement* parent, const char* tagText, int mode) : parent_(parent) {
+    ParseTag(tagText, mode);
+}
+
+XmlElement::~XmlElement() {
+    Clear();
+}
+
+void XmlElement::ParseTag(const char* tagText, int mode) {
+    creationMode_ = mode;
+    const std::string_view s(tagText ? tagText : "");
+    if (mode == 1) {
+        name_.assign(s);
+        return;
+    }
+    const std::size_t n = s.size();
+    std::size_t i = 0;
+    std::string plain;
+    for (; i < n && !IsNameEnd(s[i]); ++i)
+        if (s[i] != '<') plain += s[i];
+    name_ = XmlEncodeString(plain);
+
+    for (;;) {
+        while (i < n && (s[i] == ' ' || s[i] == '\t'))
+            ++i;
+        if (i >= n || s[i] == '>' || s[i] == '/') break;
+        const std::size_t eq = s.find('=', i);
+        if (eq == std::string_view::npos) break;
+        const std::size_t open = s.find('"', eq + 1);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = s.find('"', open + 1);
+        if (close == std::string_view::npos) break;
+        const std::string name(s.substr(i, eq - i));
+        const std::string value(s.substr(open + 1, close - open - 1));
+        AddVariable(std::make_unique<XmlVariable>(name.c_str(), value.c_str(), true));
+        i = close + 1;
+    }
+}
+
+XmlElement::Extras& XmlElement::GetExtras() {
+    if (!extras_) extras_ = std::make_unique<Extras>();
+    return *extras_;
+}
+
+void XmlElement::GrowChildren() {
+    childCapacity_ = XmlGrownCapacity(childCapacity_, GetChildCount(), kChildStep);
+}
+
+XmlElement* XmlElement::GetChild(int index) const {
+    if (index < 0 || index >= GetChildCount()) return nullptr;
+    return children_[static_cast<std::size_t>(index)];
+}
+
+int XmlElement::AddChildFromText(const char* tagText) {
+    return AddChild(Create(this, tagText, 0));
+}
+
+int XmlElement::AddChild(std::unique_ptr<XmlElement> child) {
+    if (!child) return GetChildCount();
+    GrowChildren();
+    child->parent_ = this;
+    children_.push_back(child.release());
+    return GetChildCount();
+}
+
+int XmlElement::InsertChild(int index, std::unique_ptr<XmlElement> child) {
+    if (!child) return GetChildCount();
+    child->parent_ = this;
+    return InsertSlot(child.release(), index, false);
+}
+
+int XmlElement::InsertLinkedChild(XmlElement* child, int index) {
+    return InsertSlot(child, index, true);
+}
+
+int XmlElement::InsertSlot(XmlElement* child, int index, bool linked) {
+    if (!child) return GetChildCount();
+    if (linked) {
+        Extras& extras = GetExtras();
+        extras.linkedCapacity =
+            XmlGrownCapacity(extras.linkedCapacity, static_cast<int>(extras.linked.size()), kLinkedStep);
+        extras.linked.emplace_back(1, child);
+    }
+    GrowChildren();
+    if (index >= GetChildCount()) {
+        children_.push_back(child);
+        return GetChildCount();
+    }
+    index = std::max(index, 0);
+    children_.insert(children_.begin() + index, child);
+    return index;
+}
+
+bool XmlElement::IsLinkedChild(const XmlElement* child) const {
+    if (!extras_ || !child) return false;
+    for (const auto& entry : extras_->linked)
+        if (entry.first && entry.second == child) return true;
+    return false;
+}
+
+void XmlElement::Unlink(const XmlElement* child) {
+    auto& linked = extras_->linked;
+    for (auto it = linked.begin(); it != linked.end(); ++it) {
+        if (it->first && it->second == child) {
+            linked.erase(it);
+            return;
+        }
+    }
+}
+
+int XmlElement::RemoveChild(int index) {
+    if (index < 0 || index >= GetChildCount()) return GetChildCount();
+    XmlElement* child = children_[static_cast<std::size_t>(index)];
+    if (!child)
+        XmlDiscardSwapFile(SwapFileName(index));
+    else if (IsLinkedChild(child))
+        Unlink(child);
+    else
+        delete child;
+    children_.erase(children_.begin() + index);
+    return GetChildCount();
+}
+
+int XmlElement::DetachChild(int index, std::unique_ptr<XmlElement>& out) {
+    out.reset();
+    if (index < 0 || index >= GetChildCount()) return GetChildCount();
+    // A child we do not own cannot be handed out as owned, and a swapped-out child that
+    // cannot be read back stays where it is.
+    XmlElement* child = children_[static_cast<std::size_t>(index)];
+    if ((!child && !SwapIn(index)) || IsLinkedChild(child)) return GetChildCount();
+    child = children_[static_cast<std::size_t>(index)];
+    children_.erase(children_.begin() + index);
+    child->parent_ = nullptr;
+    out.reset(child);
+    return GetChildCount();
+}
+
+int XmlElement::RemoveAllChildren() {
+    for (int i = GetChildCount() - 1; i >= 0; --i)
+        RemoveChild(i);
+    return GetChildCount();
+}
+
+int XmlElement::RemoveLinkedChildren() {
+    int removed = 0;
+    for (int i = GetChildCount() - 1; i >= 0; --i) {
+        XmlElement* child = children_[static_cast<std::size_t>(i)];
+        if (child && IsLinkedChild(child)) {
+            RemoveChild(i);
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+std::string XmlElement::GetNameText(bool raw) const {
+    return raw ? name_ : XmlDecodeString(name_);
+}
+
+void XmlElement::SetName(const char* name) {
+    name_ = XmlEncodeString(name ? name : "");
+}
+
+int XmlElement::FindChildIndex(const char* name) const {
+    if (!name) return -1;
+    for (std::size_t i = 0; i < children_.size(); ++i)
+        if (children_[i] && DecodedEquals(children_[i]->name_, name)) return static_cast<int>(i);
+    return -1;
+}
+
+XmlElement* XmlElement::FindChild(const char* name, bool create, const char* tagText) {
+    const int index = FindChildIndex(name);
+    if (index >= 0) return children_[static_cast<std::size_t>(index)];
+    if (!create) return nullptr;
+    AddChildFromText(tagText ? tagText : name);
+    return children_.back();
+}
+
+XmlElement* XmlElement::FindElement(const char* path) {
+    XmlElement* current = this;
+    if (!path || !*path) return current;
+    std::string_view rest(path);
+    for (;;) {
+        const std::size_t cut = rest.find('\\');
+        const std::string step(rest.substr(0, cut));
+        const int index = current->FindChildIndex(step.c_str());
+        if (index < 0) return nullptr;
+        current = current->children_[static_cast<std::size_t>(index)];
+        if (cut == std::string_view::npos) return current;
+        rest.remove_prefix(cut + 1);
+    }
+}
+
+int XmlElement::AddVariable(std::unique_ptr<XmlVariable> variable) {
+    if (!variable) return GetVariableCount();
+    variableCapacity_ = XmlGrownCapacity(variableCapacity_, GetVariableCount(), kVariableStep);
+    variable->SetOwner(this);
+    variables_.push_back(std::move(variable));
+    return GetVariableCount();
+}
+
+int XmlElement::AddNewVariable(const char* name, const char* value) {
+    return AddVariable(std::make_unique<XmlVariable>(name, value, false));
+}
+
+int XmlElement::FindVariableIndex(const char* name) const {
+    if (!name) return -1;
+    for (std::size_t i = 0; i < variables_.size(); ++i)
+        if (DecodedEquals(variables_[i]->StoredName(), name)) return static_cast<int>(i);
+    return -1;
+}
+
+XmlVariable* XmlElement::FindVariable(const char* name, bool create, const char* initialValue) {
+    const int index = FindVariableIndex(name);
+    if (index >= 0) return variables_[static_cast<std::size_t>(index)].get();
+    if (!create || !name) return nullptr;
+    AddNewVariable(name, initialValue);
+    return variables_.back().get();
+}
+
+int XmlElement::RemoveVariable(int index) {
+    if (index >= 0 && index < GetVariableCount()) variables_.erase(variables_.begin() + index);
+    return GetVariableCount();
+}
+
+void XmlElement::RemoveAllVariables() {
+    variables_.clear();
+}
+
+XmlVariable* XmlElement::GetVariable(int index) const {
+    return At(variables_, index);
+}
+
+int XmlElement::AddContent(const char* text, int position) {
+    return AddContent(std::make_unique<XmlContent>(text, position, false));
+}
+
+int XmlElement::AddContent(std::unique_ptr<XmlContent> content) {
+    Extras& extras = GetExtras();
+    if (!content) return static_cast<int>(extras.contents.size());
+    extras.contentCapacity =
+        XmlGrownCapacity(extras.contentCapacity, static_cast<int>(extras.contents.size()), kContentStep);
+    content->SetOwner(this);
+    extras.contents.push_back(std::move(content));
+    return static_cast<int>(extras.contents.size());
+}
+
+int XmlElement::AddComment(const char* text, int position) {
+    Extras& extras = GetExtras();
+    extras.commentCapacity =
+        XmlGrownCapacity(extras.commentCapacity, static_cast<int>(extras.comments.size()), kCommentStep);
+    extras.comments.push_back(std::make_unique<XmlComment>(text, position));
+    extras.comments.back()->SetOwner(this);
+    return static_cast<int>(extras.comments.size());
+}
+
+int XmlElement::AddCData(const char* text, int position) {
+    Extras& extras = GetExtras();
+    extras.cdataCapacity =
+        XmlGrownCapacity(extras.cdataCapacity, static_cast<int>(extras.cdata.size()), kCDataStep);
+    extras.cdata.push_back(std::make_unique<XmlCData>(text, position));
+    extras.cdata.back()->SetOwner(this);
+    return static_cast<int>(extras.cdata.size());
+}
+
+void XmlElement::RemoveAllComments() {
+    if (extras_) extras_->comments.clear();
+}
+
+void XmlElement::RemoveAllContents() {
+    if (extras_) extras_->contents.clear();
+}
+
+void XmlElement::RemoveAllCData() {
+    if (extras_) extras_->cdata.clear();
+}
+
+XmlContent* XmlElement::GetContent(int index) const {
+    return extras_ ? At(extras_->contents, index) : nullptr;
+}
+
+XmlComment* XmlElement::GetComment(int index) const {
+    return extras_ ? At(extras_->comments, index) : nullptr;
+}
+
+XmlCData* XmlElement::GetCData(int index) const {
+    return extras_ ? At(extras_->cdata, index) : nullptr;
+}
+
+void XmlElement::SortChildren(XmlElementCompare compare) {
+    // Sorting moves slots, and a swapped-out child is found by its slot.
+    SwapInChildren();
+    // Stable, and immune to comparisons that are not a strict order; slots that could
+    // not be swapped in go last.
+    if (compare) {
+        std::stable_sort(children_.begin(), children_.end(), [compare](XmlElement* a, XmlElement* b) {
+            if (!a || !b) return a && !b;
+            return compare(a, b) < 0;
+        });
+        return;
+    }
+    std::vector<std::pair<std::string, XmlElement*>> keyed;
+    keyed.reserve(children_.size());
+    for (XmlElement* child : children_)
+        keyed.emplace_back(child ? child->GetNameText() : std::string(), child);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        if (!a.second || !b.second) return a.second && !b.second;
+        return LessIgnoringCase(a.first, b.first);
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        children_[i] = keyed[i].second;
+}
+
+void XmlElement::SortVariables(XmlVariableCompare compare) {
+    if (compare) {
+        std::stable_sort(variables_.begin(), variables_.end(),
+                         [compare](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
+        return;
+    }
+    std::vector<std::pair<std::string, std::unique_ptr<XmlVariable>>> keyed;
+    keyed.reserve(variables_.size());
+    for (auto& variable : variables_)
+        keyed.emplace_back(variable->GetNameText(), std::move(variable));
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return LessIgnoringCase(a.first, b.first); });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        variables_[i] = std::move(keyed[i].second);
+}
+
+std::unique_ptr<XmlElement> XmlElement::ShallowCopy(XmlElement* parent) const {
+    auto copy = Create(parent, GetNameText().c_str(), 0);
+    for (const auto& variable : variables_)
+        copy->AddVariable(variable->Clone());
+    if (extras_) {
+        for (const auto& content : extras_->contents)
+            copy->AddContent(content->GetTextString().c_str(), content->GetPosition());
+        for (const auto& comment : extras_->comments)
+            copy->AddComment(comment->GetText().c_str(), comment->GetPosition());
+        for (const auto& cdata : extras_->cdata)
+            copy->AddCData(cdata->GetText().c_str(), cdata->GetPosition());
+    }
+    return copy;
+}
+
+std::unique_ptr<XmlElement> XmlElement::Clone(XmlElement* parent) {
+    auto top = ShallowCopy(parent);
+    std::vector<std::pair<XmlElement*, XmlElement*>> pending{{this, top.get()}};
+    while (!pending.empty()) {
+        auto [source, copy] = pending.back();
+        pending.pop_back();
+        source->SwapInChildren();
+        for (XmlElement* child : source->children_) {
+            if (!child) continue;
+            auto childCopy = child->ShallowCopy(copy);
+            pending.emplace_back(child, childCopy.get());
+            copy->AddChild(std::move(childCopy));
+        }
+    }
+    return top;
+}
+
+void XmlElement::ReleaseOwned(std::vector<XmlElement*>& out) {
+    for (XmlElement* child : children_)
+        if (child && !IsLinkedChild(child)) out.push_back(child);
+    children_.clear();
+    children_.shrink_to_fit();
+    variables_.clear();
+    variables_.shrink_to_fit();
+    extras_.reset();
+    name_.clear();
+    name_.shrink_to_fit();
+    childCapacity_ = kChildStart;
+    variableCapacity_ = kVariableStart;
+}
+
+void XmlElement::Clear() {
+    XmlDiscardSwapFilesBelow(this);
+    // Iterative, so a deep tree cannot exhaust the stack: each element is emptied
+    // before it is deleted, and its destructor then has nothing left to free.
+    std::vector<XmlElement*> pending;
+    ReleaseOwned(pending);
+    while (!pending.empty()) {
+        XmlElement* element = pending.back();
+        pending.pop_back();
+        element->ReleaseOwned(pending);
+        delete element;
+    }
+}
+
+void XmlElement::SetFormat(const XmlFormat* format) {
+    if (!format) return;
+    XmlFormat limited = *format;
+    limited.indentCount = std::clamp(limited.indentCount, 0, kMaxIndentCount);
+    std::vector<XmlElement*> pending{this};
+    while (!pending.empty()) {
+        XmlElement* element = pending.back();
+        pending.pop_back();
+        element->format_ = limited;
+        for (XmlElement* child : element->children_)
+            if (child) pending.push_back(child);
+    }
+}
+
+std::uint32_t XmlElement::EstimateSize() {
+    std::uint64_t total = 0;
+    std::vector<const XmlElement*> pending{this};
+    while (!pending.empty()) {
+        const XmlElement* e = pending.back();
+        pending.pop_back();
+        total += 104 + e->name_.size();
+        for (const auto& variable : e->variables_)
+            total += variable->StoredName().size() + variable->StoredValue().size() + 12;
+        if (e->extras_) {
+            for (const auto& item : e->extras_->comments)
+                total += item->GetText().size() + 12;
+            for (const auto& item : e->extras_->contents)
+                total += item->StoredText().size() + 12;
+            for (const auto& item : e->extras_->cdata)
+                total += item->GetText().size() + 12;
+        }
+        total += 4ull * (static_cast<std::uint64_t>(e->childCapacity_) + e->variableCapacity_ +
+                         e->GetCommentCapacity() + e->GetContentCapacity() + e->GetCDataCapacity());
+        for (const XmlElement* child : e->children_)
+            if (child) pending.push_back(child);
+    }
+    return total > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(total);
+}

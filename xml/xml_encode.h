@@ -1,0 +1,22 @@
+#pragma once
+// The stored form: names, values and text pieces are kept as they stand in an XML
+// file, with markup characters escaped as entity references.
+
+#include <string>
+#include <string_view>
+
+// Plain text to the stored form. With out null only the encoded length (without
+// terminator) is returned; with text null, 0. Callers size out as that length plus 10.
+int XmlEncode(const char* text, char* out);
+
+// Stored form to plain text. With out null returns the stored length, an upper bound
+// of the decoded length. Otherwise writes the NUL-terminated text and returns its length.
+int XmlDecode(const char* stored, char* out);
+
+std::string XmlEncodeString(std::string_view text);
+std::string XmlDecodeString(std::string_view stored);
+
+// True when decoding would change nothing (no "&" in the text).
+inline bool XmlDecodeIsIdentity(std::string_view stored) {
+    return stored.find('&') == std::string_view::npos;
+}

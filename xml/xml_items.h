@@ -1,0 +1,109 @@
+#pragma once
+// The leaves of the document model: variables (attributes), text pieces, comments and
+// CDATA sections.
+
+#include <memory>
+#include <string>
+
+class XmlElement;
+
+// Copies text into buf (when not null) with its terminator; returns the length of the
+// copied text, or with buf null the length of stored, an upper bound for both forms.
+int XmlCopyOut(const std::string& stored, char* buf, bool raw);
+
+// A signed decimal integer as atoi reads it (leading blanks, optional sign, digits up to
+// the first non-digit, 0 when there are none), wrapping modulo 2^32 instead of
+// overflowing, so a value printed with "%u" reads back as the same int.
+int XmlReadInteger(const std::string& text);
+
+class XmlVariable {
+  public:
+    // Name and value are encoded unless raw; a null value is empty.
+    XmlVariable(const char* name, const char* value, bool raw = false);
+    static std::unique_ptr<XmlVariable> Create(const char* name, const char* value, bool raw = false) {
+        return std::make_unique<XmlVariable>(name, value, raw);
+    }
+
+    XmlVariable(const XmlVariable&) = delete;
+    XmlVariable& operator=(const XmlVariable&) = delete;
+
+    void SetName(const char* name, bool raw);
+    void SetValue(const char* value, bool raw);
+    int GetName(char* buf, bool raw) const { return XmlCopyOut(name_, buf, raw); }
+    int GetValue(char* buf, bool raw) const { return XmlCopyOut(value_, buf, raw); }
+    std::string GetNameText(bool raw = false) const;
+    std::string GetValueText(bool raw = false) const;
+    const std::string& StoredName() const { return name_; }
+    const std::string& StoredValue() const { return value_; }
+
+    int GetValueInt() const;
+    void SetValueInt(int n);
+    float GetValueFloat() const;
+    void SetValueFloat(float x);
+
+    // A copy without owner; decoded name and value are encoded again.
+    std::unique_ptr<XmlVariable> Clone() const;
+
+    XmlElement* GetOwner() const { return owner_; }
+    void SetOwner(XmlElement* owner) { owner_ = owner; }
+
+  private:
+    std::string name_;
+    std::string value_;
+    XmlElement* owner_ = nullptr;
+};
+
+class XmlContent {
+  public:
+    // Text is plain unless raw.
+    XmlContent(const char* text, int position, bool raw = false);
+
+    XmlContent(const XmlContent&) = delete;
+    XmlContent& operator=(const XmlContent&) = delete;
+
+    int GetText(char* buf, bool raw) const { return XmlCopyOut(text_, buf, raw); }
+    std::string GetTextString(bool raw = false) const;
+    void SetText(const char* text, bool raw);
+    const std::string& StoredText() const { return text_; }
+    int GetPosition() const { return position_; }
+    void SetPosition(int position) { position_ = position; }
+    XmlElement* GetOwner() const { return owner_; }
+    void SetOwner(XmlElement* owner) { owner_ = owner; }
+
+  private:
+    XmlElement* owner_ = nullptr;
+    std::string text_;
+    int position_;
+};
+
+// Comments and CDATA sections keep their text exactly as in the file.
+class XmlVerbatimItem {
+  public:
+    XmlVerbatimItem(const char* text, int position) : text_(text ? text : ""), position_(position) {}
+    XmlVerbatimItem(std::string text, int position) : text_(std::move(text)), position_(position) {}
+
+    XmlVerbatimItem(const XmlVerbatimItem&) = delete;
+    XmlVerbatimItem& operator=(const XmlVerbatimItem&) = delete;
+
+    const std::string& GetText() const { return text_; }
+    void SetText(const char* text) { text_ = text ? text : ""; }
+    int GetPosition() const { return position_; }
+    void SetPosition(int position) { position_ = position; }
+    XmlElement* GetOwner() const { return owner_; }
+    void SetOwner(XmlElement* owner) { owner_ = owner; }
+
+  private:
+    XmlElement* owner_ = nullptr;
+    std::string text_;
+    int position_;
+};
+
+class XmlComment : public XmlVerbatimItem {
+  public:
+    using XmlVerbatimItem::XmlVerbatimItem;
+};
+
+class XmlCData : public XmlVerbatimItem {
+  public:
+    using XmlVerbatimItem::XmlVerbatimItem;
+};

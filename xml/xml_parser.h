@@ -1,0 +1,10 @@
+#pragma once
+// What the loader does with the bytes of a file before parsing: a text that starts
+// with FF FE is UTF-16 little-endian up to its first zero code unit and becomes UTF-8
+// (its byte-order mark too); any other text is taken byte for byte up to its first
+// zero byte.
+
+#include <string>
+#include <string_view>
+
+std::string XmlFileBytesToText(std::string_view bytes);

@@ -1,0 +1,25 @@
+#pragma once
+// The few places where the library meets the operating system: opening files by
+// narrow or UTF-16 name and the ANSI code page. xml_platform.cpp is the portable body,
+// xml_platform_win.cpp the Windows one.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+struct XmlFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using XmlFilePtr = std::unique_ptr<std::FILE, XmlFileCloser>;
+
+enum class XmlFileMode { Read, Write };
+
+// Binary mode; null when the file cannot be opened.
+XmlFilePtr XmlOpenFile(const char* name, XmlFileMode mode);
+XmlFilePtr XmlOpenFileWide(const char16_t* name, XmlFileMode mode);
+
+// Text in the system's ANSI code page to UTF-8 (the portable body takes it as UTF-8).
+std::string XmlAnsiToUtf8(const char* text);
+
+// Closes a file that was written and reports whether everything reached it.
+bool XmlCloseWritten(XmlFilePtr file);
