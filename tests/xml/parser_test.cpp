@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -232,7 +233,8 @@ TEST_F(XmlParserFiles, FileNameIsForgottenWhenTheTextCannotBeWrittenBackSafely) 
 
 TEST_F(XmlParserFiles, Utf16FileLoadsLikeItsUtf8Twin) {
     const std::string utf8 = kDecl + "\r\n<r a=\"\xC3\xA9\xE2\x82\xAC\">\r\n\t<c>text</c>\r\n</r>\r\n";
-    const std::u16string units = u"\uFEFF" + Utf8ToUtf16(utf8);
+    std::u16string units(1, u'\uFEFF');
+    units += Utf8ToUtf16(utf8);
     std::string bytes;
     for (char16_t u : units) {
         bytes += static_cast<char>(u & 0xFF);
@@ -272,6 +274,8 @@ TEST_F(XmlParserFiles, WideFileNames) {
     auto third = XmlDocument::OpenWide(other.c_str());
     EXPECT_EQ(third->GetErrorCode(), 0u);
     EXPECT_NE(third->GetRoot()->FindElement("General\\Language"), nullptr);
+    std::filesystem::remove(std::filesystem::path(name));
+    std::filesystem::remove(std::filesystem::path(other));
 }
 
 // Reverses the bytes: enough to show where the transform sits.

@@ -136,7 +136,7 @@ TEST(XmlSettings, NumbersAndWideAndAnsiValues) {
 
     XmlWriteStringW("S", "w", u"\u00e9t\u00e9 \u20ac", nullptr, doc.get());
     EXPECT_EQ(ReadString(*doc, "S", "w"), "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
-    XmlWriteStringW("S", "w", nullptr, nullptr, doc.get());
+    XmlWriteStringW("S", "w", static_cast<const char16_t*>(nullptr), nullptr, doc.get());
     EXPECT_EQ(doc->GetRoot()->FindElement("S")->FindVariable("w"), nullptr);
 
     const std::string path = xmltest::ScratchPath("ansi.xml");
