@@ -69,7 +69,7 @@ IsoName MapIsoName(std::u16string_view name, bool directory) {
     out.extension = MapCharacters(extension);
     if (out.extension.size() > kIsoMaxExtension) out.extension.resize(kIsoMaxExtension);
     out.name = MapCharacters(base);
-    if (out.name.empty() && out.extension.empty()) out.name = "_";
+    if (out.name.empty() && out.extension.empty()) out.name.push_back('_');
     if (out.name.size() > MaxNameLength(out)) out.name.resize(MaxNameLength(out));
     return out;
 }

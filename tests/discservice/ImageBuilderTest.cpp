@@ -137,7 +137,7 @@ TEST(ImageBuilder, Iso9660AloneRefusesNinthLevelAndLongNamesPass) {
     ASSERT_EQ(image.SetFileSystemsToCreate(file_system::Iso9660), status::Ok);
     std::u16string path;
     for (int level = 2; level <= 8; ++level) {
-        path += (path.empty() ? u"" : u"\\") + std::u16string(u"d");
+        path = test::Join(path, u"d");
         ASSERT_EQ(image.AddDirectory(path), status::Ok) << level;
     }
     EXPECT_EQ(image.AddDirectory(path + u"\\d"), status::Iso9660Levels);
@@ -156,7 +156,7 @@ TEST(ImageBuilder, DeepTreeWithoutJolietFailsWhenSwitchedLate) {
     FileSystemImage image;
     std::u16string path;
     for (int i = 0; i < 12; ++i) {
-        path += (path.empty() ? u"" : u"\\") + std::u16string(u"level");
+        path = test::Join(path, u"level");
         ASSERT_EQ(image.AddDirectory(path), status::Ok);
     }
     ASSERT_EQ(image.SetFileSystemsToCreate(file_system::Iso9660), status::Ok);

@@ -97,14 +97,14 @@ TEST_F(TreeFixture, EveryFileComesBackThroughJoliet) {
 TEST_F(TreeFixture, DeepTreesKeepEverythingInJolietAndTheTopInIso9660) {
     std::u16string path;
     for (int level = 1; level <= 12; ++level) {
-        path += (path.empty() ? u"" : u"\\") + U("level " + std::to_string(level));
+        path = test::Join(path, U("level " + std::to_string(level)));
         Dir(path);
         File(path + u"\\file.txt", "at " + std::to_string(level));
     }
     // A path of 31-character folder names passes 255 characters in the ISO 9660 tree.
     std::u16string longPath;
     for (int i = 0; i < 7; ++i) {
-        longPath += (longPath.empty() ? u"" : u"\\") + U(std::string(31, char('a' + i)));
+        longPath = test::Join(longPath, U(std::string(31, char('a' + i))));
         Dir(longPath);
     }
     File(longPath + u"\\" + U(std::string(40, 'f') + ".txt"), "long path");
@@ -150,7 +150,7 @@ TEST(ImageReadBack, LongIso9660PathsFailWithoutJoliet) {
     ASSERT_EQ(image.SetFileSystemsToCreate(file_system::Iso9660), status::Ok);
     std::u16string path;
     for (int i = 0; i < 7; ++i) {
-        path += (path.empty() ? u"" : u"\\") + U(std::string(40, char('a' + i)));
+        path = test::Join(path, U(std::string(40, char('a' + i))));
         ASSERT_EQ(image.AddDirectory(path), status::Ok);
     }
     ASSERT_EQ(image.AddFile(path + u"\\" + U(std::string(40, 'f')), test::Bytes("x")), status::Ok);

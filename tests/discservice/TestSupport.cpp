@@ -38,6 +38,12 @@ std::shared_ptr<ByteSource> Bytes(const std::string& content) {
     return std::make_shared<MemorySource>(std::vector<std::uint8_t>(content.begin(), content.end()));
 }
 
+std::u16string Join(std::u16string parent, std::u16string_view name) {
+    if (!parent.empty()) parent.push_back(u'\\');
+    parent.append(name);
+    return parent;
+}
+
 std::u16string U(const std::string& text) {
     std::u16string out;
     EXPECT_TRUE(Utf8ToUtf16(text, &out));

@@ -21,6 +21,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& content);
 std::string ReadFile(const std::filesystem::path& path);
 
 std::shared_ptr<ByteSource> Bytes(const std::string& content);
+// A path below parent ("" for the root), joined with a backslash.
+std::u16string Join(std::u16string parent, std::u16string_view name);
 // ASCII or UTF-8 text as UTF-16.
 std::u16string U(const std::string& text);
 
