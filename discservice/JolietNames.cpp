@@ -25,8 +25,9 @@ char16_t FoldCase(char16_t c) {
 
 } // namespace
 
-NameProblem CheckItemName(std::u16string_view name, bool jolietLength) {
+NameProblem CheckItemName(std::u16string_view name, bool joliet) {
     if (name.empty()) return NameProblem::Empty;
+    bool outsideUcs2 = false;
     if (name == u"." || name == u"..") return NameProblem::Reserved;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char16_t c = name[i];
@@ -35,11 +36,14 @@ NameProblem CheckItemName(std::u16string_view name, bool jolietLength) {
             if (i + 1 >= name.size() || name[i + 1] < 0xDC00 || name[i + 1] > 0xDFFF)
                 return NameProblem::BrokenSurrogate;
             ++i;
+            outsideUcs2 = true;
         } else if (c >= 0xDC00 && c <= 0xDFFF) {
             return NameProblem::BrokenSurrogate;
         }
     }
-    if (jolietLength && name.size() > kJolietMaxNameLength) return NameProblem::TooLong;
+    if (!joliet) return NameProblem::None;
+    if (name.size() > kJolietMaxNameLength) return NameProblem::TooLong;
+    if (outsideUcs2) return NameProblem::OutsideUcs2;
     return NameProblem::None;
 }
 

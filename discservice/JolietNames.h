@@ -17,13 +17,15 @@ enum class NameProblem {
     Reserved,           // "." or ".."
     TooLong,            // over 64 UTF-16 code units
     ForbiddenCharacter, // a control character or one of * / : ; ? backslash
-    BrokenSurrogate,    // an unpaired UTF-16 surrogate
+    BrokenSurrogate,    // an unpaired UTF-16 surrogate: not text at all
+    OutsideUcs2,        // a character beyond U+FFFF, which UCS-2 cannot hold
 };
 
-// Checks one name (no separators). The length limit applies only when the image
-// gets a Joliet tree; the characters are refused always, since they are not valid
-// in Windows names either.
-NameProblem CheckItemName(std::u16string_view name, bool jolietLength);
+// Checks one name (no separators). The length limit and UCS-2 apply only when the
+// image gets a Joliet tree (without it names are only mapped to ISO 9660); the
+// forbidden characters are refused always, since they are not valid in Windows
+// names either.
+NameProblem CheckItemName(std::u16string_view name, bool joliet);
 
 // The key two names of one directory are compared by: Windows reads Joliet without
 // regard to case, so names that differ only in case would shadow each other.

@@ -46,6 +46,7 @@ TEST(ImageBuilder, AddsAndRefusesItemsWithTheServiceCodes) {
         {"star", u"*.txt", false, status::InvalidPath},
         {"semicolon", u"v;1", false, status::InvalidPath},
         {"control character", u"bell\a", false, status::InvalidPath},
+        {"beyond UCS-2", u"emoji \U0001F600", false, status::InvalidPath},
     };
     for (const AddCase& c : cases) {
         const Status s = c.directory ? image.AddDirectory(c.path) : image.AddFile(c.path, Bytes("data"));
@@ -144,6 +145,7 @@ TEST(ImageBuilder, Iso9660AloneRefusesNinthLevelAndLongNamesPass) {
     EXPECT_EQ(image.AddFile(path + u"\\file in the eighth level.txt", Bytes("x")), status::Ok);
     // Without Joliet a name is only mapped, so its length does not matter.
     EXPECT_EQ(image.AddFile(std::u16string(100, u'L'), Bytes("x")), status::Ok);
+    EXPECT_EQ(image.AddFile(u"emoji \U0001F600", Bytes("x")), status::Ok);
     std::shared_ptr<const ImageResult> result;
     EXPECT_EQ(image.CreateResultImage(&result), status::Ok);
 

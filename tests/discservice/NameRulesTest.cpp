@@ -92,7 +92,9 @@ TEST(JolietNames, RefusesWhatJolietCannotHold) {
         NameProblem problem;
     } cases[] = {
         {u"ordinary name.txt", true, NameProblem::None},
-        {u"Ünïcödé 日本語 \U0001F600", true, NameProblem::None},
+        {u"Ünïcödé 日本語 ☺", true, NameProblem::None},
+        {u"emoji \U0001F600", true, NameProblem::OutsideUcs2},
+        {u"emoji \U0001F600", false, NameProblem::None},
         {name64, true, NameProblem::None},
         {name64 + u"x", true, NameProblem::TooLong},
         {name64 + u"x", false, NameProblem::None},
