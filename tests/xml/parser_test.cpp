@@ -1,5 +1,6 @@
 #include "test_support.h"
 #include "xml_parser.h"
+#include "xml_settings.h"
 #include "xml_unicode.h"
 
 #include <gtest/gtest.h>
@@ -277,6 +278,25 @@ TEST_F(XmlParserFiles, WideFileNames) {
     std::filesystem::remove(std::filesystem::path(name));
     std::filesystem::remove(std::filesystem::path(other));
 }
+
+#ifdef _WIN32
+// The shell hands in wchar_t texts; the Windows build takes them as UTF-16.
+TEST_F(XmlParserFiles, WideCharacterEntryPoints) {
+    const std::wstring name =
+        std::filesystem::path(xmltest::ScratchDir()).wstring() + L"/xml-wchar-\u00fc.xml";
+    std::filesystem::remove(std::filesystem::path(name));
+    auto doc = XmlDocument::OpenWide(name.c_str());
+    EXPECT_EQ(doc->GetErrorCode(), 0u);
+    EXPECT_EQ(XmlWriteStringW("S", "k", L"\u00e9", nullptr, doc.get()), 1);
+    ASSERT_EQ(doc->Save(nullptr, true, XmlOutputUtf8File, nullptr, 0), 1);
+    doc->Close();
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(name)));
+    XmlDocument text;
+    text.LoadWideText(L"<?xml?><a n=\"\u00e9\"/>");
+    EXPECT_EQ(text.GetRoot()->FindVariable("n")->GetValueText(), "\xC3\xA9");
+    std::filesystem::remove(std::filesystem::path(name));
+}
+#endif
 
 // Reverses the bytes: enough to show where the transform sits.
 class Reverser : public XmlTransform {
