@@ -6,6 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
+class XmlDocument;
+
 struct AppState {
     HINSTANCE instance = nullptr;
     HMODULE staticResources = nullptr; // QRES.DLL: accelerators, toolbar bitmap
@@ -24,6 +28,9 @@ struct AppState {
     HWND mainWindow = nullptr;
     HANDLE engineThread = nullptr;
     int projectType = 2; // the start dialog's result; 2 until it returns
+
+    std::unique_ptr<XmlDocument> machineSettings;
+    std::unique_ptr<XmlDocument> userSettings;
 };
 
 extern AppState g_app;

@@ -4,7 +4,9 @@
 #include "DataFolders.h"
 #include "MainWindow.h"
 #include "ResourceModules.h"
+#include "Settings.h"
 #include "WinHandles.h"
+#include "xml_document.h"
 
 #include <ole2.h>
 #include <winsock2.h>
@@ -76,10 +78,14 @@ int RunQuillon(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), 0x7FF};
     InitCommonControlsEx(&controls);
 
-    // TODO(settings): open the machine and the user settings documents here and read
-    // the language module's name from the user's.
+    g_app.machineSettings = OpenSettings(g_app.machineSettingsFolder);
+    g_app.userSettings = OpenSettings(g_app.userSettingsFolder);
+
     g_app.instance = instance;
-    if (!LoadResourceModules(kDefaultLanguageModule)) {
+    char languageModule[100];
+    ReadLanguageModuleName(g_app.userSettings.get(), languageModule);
+    if (!LoadResourceModules(languageModule)) {
+        // The settings documents are neither saved nor closed on this path.
         MessageBoxW(nullptr, kMissingModuleMessage, nullptr, MB_ICONERROR);
         return 0;
     }
@@ -101,7 +107,8 @@ int RunQuillon(HINSTANCE instance) {
     RunMessageLoop();
 
     // TODO(engine): post WM_QUIT to the engine thread and wait up to 21 x 100 ms for it.
-    // TODO(settings): save and close the user, then the machine settings document.
+    SaveAndCloseSettings(g_app.userSettings);
+    SaveAndCloseSettings(g_app.machineSettings);
     // TODO(tray): remove the tray icon.
     return 0;
 }

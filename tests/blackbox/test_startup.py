@@ -27,6 +27,9 @@ class StartupTest(unittest.TestCase):
             d.send("wait-exit 30")
         self.assertTrue((stage.folder / "CFG").is_dir())
         self.assertTrue((stage.folder / "UCFG" / getpass.getuser()).is_dir())
+        # Both settings files exist after a normal exit, even though there were none.
+        self.assertTrue((stage.folder / "CFG" / "quillon.xml").is_file())
+        self.assertTrue((stage.folder / "UCFG" / getpass.getuser() / "quillon.xml").is_file())
 
     def test_a_missing_resource_module_ends_with_the_message(self):
         for missing in ("QRES.DLL", "langen.dll"):
@@ -39,6 +42,49 @@ class StartupTest(unittest.TestCase):
                 d.send("click 2")
                 self.assertEqual(d.send("wait-exit 30"), "0")
                 self.assertEqual([f for f in stage.files() if f.endswith(".xml")], [])
+
+
+def run_once(stage):
+    with Driver() as d:
+        d.send(f"launch {stage.exe}")
+        d.send("wait-window QUILLON 60")
+        d.send("close")
+        return d.send("wait-exit 30")
+
+
+def user_settings(stage):
+    folder = stage.folder / "UCFG" / getpass.getuser()
+    folder.mkdir(parents=True, exist_ok=True)
+    return folder / "quillon.xml"
+
+
+class SettingsTest(unittest.TestCase):
+    def test_a_language_module_that_does_not_exist_falls_back_to_langen(self):
+        stage = Stage("language-fallback")
+        user_settings(stage).write_text(
+            '<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
+            '<settings>\n\t<General>\n\t\t<Language dllfile="langxx.dll"/>\n\t</General>\n</settings>\n')
+        self.assertEqual(run_once(stage), "0")
+
+    def test_settings_are_rewritten_with_what_was_read(self):
+        stage = Stage("settings-kept")
+        text = ('<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
+                '<settings>\n\t<General>\n\t\t<Language dllfile="langen.dll" />\n\t</General>\n'
+                '\t<Window left="10" />\n</settings>\n')
+        user_settings(stage).write_text(text)
+        self.assertEqual(run_once(stage), "0")
+        saved = user_settings(stage).read_text()
+        for piece in ('<settings>', 'dllfile="langen.dll"', '<Window left="10"'):
+            self.assertIn(piece, saved)
+
+    def test_settings_that_did_not_load_completely_are_left_alone(self):
+        stage = Stage("settings-broken")
+        broken = ('<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
+                  '<settings>\n\t<General>\n\t\t<Language dllfile="langen.dll">\n\t</General>\n'
+                  '\t<Window left="10" />\n</settings>\n')
+        user_settings(stage).write_text(broken)
+        self.assertEqual(run_once(stage), "0")
+        self.assertEqual(user_settings(stage).read_text(), broken)
 
 
 if __name__ == "__main__":

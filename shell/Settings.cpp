@@ -1,0 +1,30 @@
+#include "Settings.h"
+
+#include "ResourceModules.h"
+#include "xml_document.h"
+#include "xml_settings.h"
+
+#include <cstring>
+#include <string>
+
+std::unique_ptr<XmlDocument> OpenSettings(const wchar_t* folder) {
+    std::wstring path = std::wstring(folder) + L"\\quillon.xml";
+    return XmlDocument::OpenWide(path.c_str());
+}
+
+void SaveAndCloseSettings(std::unique_ptr<XmlDocument>& document) {
+    if (!document) return;
+    if (document->GetErrorCode() != XmlErrorMissingEndTag) {
+        // A document that lost its file name (no declaration in the file) is not saved
+        // either: Save without a target then has nowhere to write.
+        (void)document->Save(nullptr, true, 0);
+    }
+    document->Close();
+    document.reset();
+}
+
+void ReadLanguageModuleName(XmlDocument* userSettings, char (&out)[100]) {
+    std::memset(out, 0, sizeof(out));
+    XmlReadString(kLanguageSection, kLanguageKey, kDefaultLanguageModule, out, sizeof(out), nullptr,
+                  userSettings);
+}
