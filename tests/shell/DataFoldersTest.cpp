@@ -3,19 +3,13 @@
 #include "DataFolders.h"
 #include "WinHandles.h"
 
+#include "ShellTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-std::wstring TempFolder(const wchar_t* name) {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    std::wstring folder = std::wstring(base) + name;
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
 
 bool FolderExists(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());

@@ -4,6 +4,8 @@
 #include "Settings.h"
 #include "xml_document.h"
 
+#include "ShellTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,15 +14,6 @@
 #include <string>
 
 namespace {
-
-std::wstring TempFolder(const wchar_t* name) {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    std::wstring folder = std::wstring(base) + name;
-    CreateDirectoryW(folder.c_str(), nullptr);
-    DeleteFileW((folder + L"\\quillon.xml").c_str());
-    return folder;
-}
 
 void WriteFile(const std::wstring& path, const std::string& text) {
     std::ofstream(std::filesystem::path(path), std::ios::binary) << text;
@@ -37,6 +30,7 @@ const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone
 
 TEST(Settings, LanguageModuleNameComesFromTheUserSettingsOrTheDefault) {
     std::wstring folder = TempFolder(L"quillon-settings-lang");
+    DeleteFileW((folder + L"\\quillon.xml").c_str());
     char name[100];
 
     auto missing = OpenSettings(folder.c_str());
@@ -52,6 +46,7 @@ TEST(Settings, LanguageModuleNameComesFromTheUserSettingsOrTheDefault) {
 
 TEST(Settings, AMissingFileIsCreatedAtShutdownAndABrokenOneIsKept) {
     std::wstring folder = TempFolder(L"quillon-settings-save");
+    DeleteFileW((folder + L"\\quillon.xml").c_str());
     std::wstring file = folder + L"\\quillon.xml";
     auto document = OpenSettings(folder.c_str());
     SaveAndCloseSettings(document);
