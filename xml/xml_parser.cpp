@@ -123,21 +123,27 @@ Parser::EndTag Parser::FindEndTag(std::size_t start, std::size_t end) const {
             if (close == npos) return {EndTag::NotFound};
             stop = close + 2;
         } else {
+            // To the next ">", or to a "/" outside double quotes (not in a comment).
+            const std::size_t gt = Find('>', lt + 1, end);
+            const std::size_t bound = gt == npos ? end : gt;
+            stop = gt;
             bool quoted = false;
-            std::size_t i = lt + 1;
-            for (; i < end; ++i) {
-                const char c = s_[i];
-                if (c == '"')
-                    quoted = !quoted;
-                else if (c == '>')
-                    break;
-                else if (c == '/' && !quoted && !inComment) {
-                    atSlash = true;
-                    break;
+            for (std::size_t from = lt + 1; !inComment;) {
+                const std::size_t quote = Find('"', from, bound);
+                const std::size_t upTo = quote == npos ? bound : quote;
+                if (!quoted) {
+                    const std::size_t slash = Find('/', from, upTo);
+                    if (slash != npos) {
+                        stop = slash;
+                        atSlash = true;
+                        break;
+                    }
                 }
+                if (quote == npos) break;
+                quoted = !quoted;
+                from = quote + 1;
             }
-            if (i >= end) return {EndTag::NotFound};
-            stop = i;
+            if (stop == npos) return {EndTag::NotFound};
         }
         pos = stop + 1;
         if (inCData || inComment || atSlash) {
