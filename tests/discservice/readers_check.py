@@ -13,6 +13,7 @@ Run with Debian's /usr/bin/python3 (pycdlib belongs to it):
 
 import argparse
 import filecmp
+import io
 import os
 import random
 import shutil
@@ -196,7 +197,8 @@ def check_7z(image, source, scratch):
     shutil.rmtree(out, ignore_errors=True)
 
 
-def check_pycdlib(image, source, files):
+def check_pycdlib(image, source, files, top=None):
+    """Reads every Joliet file with pycdlib; with top, the source tree sits below that folder."""
     iso = pycdlib.PyCdlib()
     try:
         iso.open(image)
@@ -207,10 +209,12 @@ def check_pycdlib(image, source, files):
         seen = set()
         for folder, _, names in iso.walk(joliet_path="/"):
             for name in names:
-                path = (folder.rstrip("/") + "/" + name)
+                path = folder.rstrip("/") + "/" + name
                 rel = path[1:]
+                if top is not None:
+                    check(rel.startswith(top + "/"), "pycdlib: %s is outside %s" % (rel, top))
+                    rel = rel[len(top) + 1:]
                 seen.add(rel)
-                import io
                 data = io.BytesIO()
                 iso.get_file_from_iso_fp(data, joliet_path=path)
                 with open(os.path.join(source, rel), "rb") as f:
@@ -235,7 +239,7 @@ def check_readers(mkiso, scratch):
     image = os.path.join(scratch, "tree.iso")
     r = run([mkiso, "-V", "Readers_Test", "--progress", source, image])
     if not check(r.returncode == 0, "quillon-mkiso failed: %s" % r.stderr.decode(errors="replace")):
-        return
+        return files
     check(os.path.getsize(image) % 2048 == 0, "image size is not whole blocks")
     check_isoinfo(image, source, files, "Readers_Test")
     check_isovfy(image)
@@ -254,6 +258,58 @@ def check_readers(mkiso, scratch):
     check(os.listdir(work) == [], "staged copies left behind: %s" % os.listdir(work)[:5])
     for path in (image, staged):
         os.remove(path)
+    return files
+
+
+def xml_attr(text):
+    return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace('"', "&quot;"))
+
+
+def write_layout(source, path, top):
+    """A layout file of "i" elements that puts the source tree below a folder named top."""
+    lines = ['<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>', "<root>",
+             '<i t="1" n="%s">' % xml_attr(top)]
+
+    def folder(dir_path):
+        for name in sorted(os.listdir(dir_path)):
+            full = os.path.join(dir_path, name)
+            if os.path.isdir(full):
+                lines.append('<i t="1" n="%s">' % xml_attr(name))
+                folder(full)
+                lines.append("</i>")
+            else:
+                lines.append('<i t="0" n="%s" a="%s" />' % (xml_attr(name), xml_attr(os.path.abspath(full))))
+    folder(source)
+    lines += ["</i>", "</root>", ""]
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines))
+
+
+def check_layout(mkiso, scratch, files):
+    """The same tree through a layout file: names from n, data from a."""
+    source = os.path.join(scratch, "tree")
+    layout = os.path.join(scratch, "layout.xml")
+    image = os.path.join(scratch, "layout.iso")
+    write_layout(source, layout, "From a layout & more")
+    r = run([mkiso, "-q", "-V", "Layout", layout, image])
+    if not check(r.returncode == 0, "quillon-mkiso with a layout failed: %s" % r.stderr.decode(errors="replace")):
+        return
+    out = os.path.join(scratch, "layout-out")
+    shutil.rmtree(out, ignore_errors=True)
+    r = run(["7z", "x", "-y", "-o" + out, image])
+    check(r.returncode == 0, "7z could not extract the layout image")
+    check(os.listdir(out) == ["From a layout & more"], "layout image top level: %s" % os.listdir(out))
+    compare_trees(source, os.path.join(out, "From a layout & more"), "layout through 7z")
+    check_pycdlib(image, source, files, top="From a layout & more")
+    shutil.rmtree(out, ignore_errors=True)
+    os.remove(image)
+
+    broken = os.path.join(scratch, "broken.xml")
+    with open(broken, "w") as f:
+        f.write('<?xml version="1.0"?>\n<root><i t="1" n="x"><i t="0" n="y" a="%s"/></root>\n' % xml_attr(layout))
+    r = run([mkiso, broken, image])
+    check(r.returncode == 1 and b"end tag" in r.stderr and not os.path.exists(image),
+          "a layout without an end tag: status %d, %s" % (r.returncode, r.stderr))
 
 
 def check_failures(mkiso, scratch):
@@ -326,7 +382,8 @@ def main():
             return 1
     scratch = os.path.abspath(args.work)
     os.makedirs(scratch, exist_ok=True)
-    check_readers(args.mkiso, scratch)
+    files = check_readers(args.mkiso, scratch)
+    check_layout(args.mkiso, scratch, files)
     check_failures(args.mkiso, scratch)
     if FAILURES:
         print("%d checks failed" % len(FAILURES))
