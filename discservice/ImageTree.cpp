@@ -22,6 +22,18 @@ ImageTree::ImageTree() : root_(std::make_unique<ImageNode>()) {
     root_->directory = true;
 }
 
+ImageTree::~ImageTree() {
+    std::vector<std::unique_ptr<ImageNode>> pending;
+    pending.push_back(std::move(root_));
+    while (!pending.empty()) {
+        std::unique_ptr<ImageNode> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->children)
+            pending.push_back(std::move(child));
+        node->children.clear();
+    }
+}
+
 Status ImageTree::SplitPath(std::u16string_view path, std::vector<std::u16string_view>* names) {
     names->clear();
     if (!path.empty() && IsSeparator(path.front())) path.remove_prefix(1);

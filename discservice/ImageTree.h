@@ -38,6 +38,10 @@ enum class ItemType { NotFound = 0, Directory = 1, File = 2 }; // FsiItemType va
 class ImageTree {
   public:
     ImageTree();
+    // Frees the nodes without recursion, however deep the tree.
+    ~ImageTree();
+    ImageTree(const ImageTree&) = delete;
+    ImageTree& operator=(const ImageTree&) = delete;
 
     ImageNode& Root() { return *root_; }
     const ImageNode& Root() const { return *root_; }

@@ -174,3 +174,24 @@ TEST(ImageReadBack, SameTreeGivesTheSameImage) {
 
 } // namespace
 } // namespace quillon::discimage
+
+namespace quillon::discimage {
+namespace {
+
+TEST(ImageReadBack, ThousandLevelsPlanAndRead) {
+    auto image = std::make_unique<FileSystemImage>();
+    std::u16string path;
+    for (int i = 0; i < 1000; ++i) {
+        path = test::Join(path, u"d");
+        ASSERT_EQ(image->AddDirectory(path), status::Ok) << i;
+    }
+    ASSERT_EQ(image->AddFile(test::Join(path, u"bottom.txt"), test::Bytes("bottom")), status::Ok);
+    auto result = test::Build(*image);
+    image.reset(); // the tree goes; the result keeps what it needs
+    test::IsoImage iso(test::ReadAll(*result));
+    EXPECT_EQ(iso.PathTable(true, false).size(), 1001u);
+    EXPECT_EQ(iso.PathTable(false, true).size(), 8u);
+}
+
+} // namespace
+} // namespace quillon::discimage

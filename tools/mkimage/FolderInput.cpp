@@ -1,5 +1,7 @@
 #include "FolderInput.h"
 
+#include "ImageWriter.h"
+
 #include "FileSource.h"
 #include "TextConversion.h"
 
@@ -48,6 +50,7 @@ class FolderWalker {
 
         for (const auto& entry : entries) {
             const std::filesystem::path& path = entry.path();
+            if (g_cancelled) return Fail(path, "interrupted");
             std::u16string name;
             if (!NameOf(path, &name)) return Fail(path, "the name is not valid UTF-8");
             const std::u16string itemPath = imagePath.empty() ? name : imagePath + u"\\" + name;
@@ -92,7 +95,8 @@ class FolderWalker {
 
 bool AddFolder(di::FileSystemImage& image, const std::filesystem::path& folder, Progress& progress,
                std::string* error) {
-    if (auto t = di::FileModificationTime(folder)) image.SetModificationTime(u"", *t);
+    if (auto t = di::FileModificationTime(folder))
+        (void)image.SetModificationTime(u"", *t); // the root always takes it
     FolderWalker walker(image, progress, error);
     return walker.Walk(folder, u"");
 }

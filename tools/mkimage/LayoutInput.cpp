@@ -1,6 +1,7 @@
 #include "LayoutInput.h"
 
 #include "FileSource.h"
+#include "ImageWriter.h"
 #include "TextConversion.h"
 
 #ifdef QUILLON_MKISO_LAYOUT
@@ -57,6 +58,10 @@ bool AddElements(di::FileSystemImage& image, XmlElement& top, Progress& progress
         if (level.next >= level.element->GetChildCount()) {
             stack.pop_back();
             continue;
+        }
+        if (g_cancelled) {
+            *error = "interrupted";
+            return false;
         }
         XmlElement* child = level.element->GetChild(level.next++);
         if (!child) continue;

@@ -153,8 +153,9 @@ int Run(const std::vector<Argument>& args) {
     if (di::Failed(s)) return Fail("--free-blocks: " + di::DescribeStatus(s));
     if (o.volumeGiven && di::Failed(s = image.SetVolumeName(o.volume)))
         return Fail("volume label \"" + o.volumeText + "\": " + di::DescribeStatus(s));
-    image.SetFileSystemsToCreate(o.isoOnly ? di::file_system::Iso9660
-                                           : di::file_system::Iso9660 | di::file_system::Joliet);
+    s = image.SetFileSystemsToCreate(o.isoOnly ? di::file_system::Iso9660
+                                               : di::file_system::Iso9660 | di::file_system::Joliet);
+    if (di::Failed(s)) return Fail("file systems: " + di::DescribeStatus(s));
     if (o.workingDir && di::Failed(s = image.SetWorkingDirectory(*o.workingDir)))
         return Fail(di::PathForDisplay(*o.workingDir) + ": not a folder");
     image.SetStageFiles(o.stage);
