@@ -31,9 +31,10 @@ class FileReader : public SourceReader {
 } // namespace
 
 Status FileSource::Size(std::uint64_t* size) const {
+    const std::filesystem::path path(path_);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path_, ec)) return status::StreamReadFailure;
-    const auto n = std::filesystem::file_size(path_, ec);
+    if (!std::filesystem::is_regular_file(path, ec)) return status::StreamReadFailure;
+    const auto n = std::filesystem::file_size(path, ec);
     if (ec) return status::StreamReadFailure;
     *size = n;
     return status::Ok;
@@ -41,18 +42,18 @@ Status FileSource::Size(std::uint64_t* size) const {
 
 Status FileSource::Open(std::unique_ptr<SourceReader>* reader) const {
     int error = 0;
-    NativeFile file = NativeFile::OpenForReading(path_, &error);
+    NativeFile file = NativeFile::OpenForReading(std::filesystem::path(path_), &error);
     if (!file.IsOpen()) return status::StreamReadFailure;
     *reader = std::make_unique<FileReader>(std::move(file));
     return status::Ok;
 }
 
 std::optional<Timestamp> FileSource::ModificationTime() const {
-    return FileModificationTime(path_);
+    return FileModificationTime(std::filesystem::path(path_));
 }
 
 std::string FileSource::Describe() const {
-    return PathForDisplay(path_);
+    return PathForDisplay(std::filesystem::path(path_));
 }
 
 std::optional<Timestamp> FileModificationTime(const std::filesystem::path& path) {

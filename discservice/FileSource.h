@@ -9,17 +9,19 @@ namespace quillon::discimage {
 
 class FileSource : public ByteSource {
   public:
-    explicit FileSource(std::filesystem::path path) : path_(std::move(path)) {}
+    // Keeps the path as plain text: a path object also keeps its parsed parts, which
+    // costs several times the text in an image of many files.
+    explicit FileSource(const std::filesystem::path& path) : path_(path.native()) {}
 
     Status Size(std::uint64_t* size) const override;
     Status Open(std::unique_ptr<SourceReader>* reader) const override;
     std::optional<Timestamp> ModificationTime() const override;
     std::string Describe() const override;
 
-    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path Path() const { return std::filesystem::path(path_); }
 
   private:
-    std::filesystem::path path_;
+    std::filesystem::path::string_type path_;
 };
 
 // The modification time of a file or folder on disk, if it can be read.
