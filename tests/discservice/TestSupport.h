@@ -1,4 +1,4 @@
-// Helpers of the image tests: scratch folders, sources that misbehave on cue, and
+// Support for the image tests: scratch folders, sources that misbehave on cue, and
 // a small reader of finished images that knows nothing of how they were planned.
 #pragma once
 
