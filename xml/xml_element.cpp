@@ -44,23 +44,39 @@ XmlElement::XmlElement(XmlElement* parent, const char* tagText, int mode) : pare
     ParseTag(tagText, mode);
 }
 
+XmlElement::XmlElement(XmlElement* parent, std::string_view tagText, int mode) : parent_(parent) {
+    ParseTag(tagText, mode);
+}
+
 XmlElement::~XmlElement() {
     Clear();
 }
 
 void XmlElement::ParseTag(const char* tagText, int mode) {
+    ParseTag(std::string_view(tagText ? tagText : ""), mode);
+}
+
+void XmlElement::ParseTag(std::string_view s, int mode) {
     creationMode_ = mode;
-    const std::string_view s(tagText ? tagText : "");
     if (mode == 1) {
         name_.assign(s);
         return;
     }
     const std::size_t n = s.size();
     std::size_t i = 0;
+    while (i < n && !IsNameEnd(s[i]))
+        ++i;
+    std::string_view nameText = s.substr(0, i);
     std::string plain;
-    for (; i < n && !IsNameEnd(s[i]); ++i)
-        if (s[i] != '<') plain += s[i];
-    name_ = XmlEncodeString(plain);
+    if (nameText.find('<') != std::string_view::npos) {
+        for (char c : nameText)
+            if (c != '<') plain += c;
+        nameText = plain;
+    }
+    if (nameText.find_first_of("&<>\"'") == std::string_view::npos)
+        name_.assign(nameText);
+    else
+        name_ = XmlEncodeString(nameText);
 
     for (;;) {
         while (i < n && (s[i] == ' ' || s[i] == '\t'))
@@ -72,9 +88,7 @@ void XmlElement::ParseTag(const char* tagText, int mode) {
         if (open == std::string_view::npos) break;
         const std::size_t close = s.find('"', open + 1);
         if (close == std::string_view::npos) break;
-        const std::string name(s.substr(i, eq - i));
-        const std::string value(s.substr(open + 1, close - open - 1));
-        AddVariable(std::make_unique<XmlVariable>(name.c_str(), value.c_str(), true));
+        AddVariable(std::make_unique<XmlVariable>(s.substr(i, eq - i), s.substr(open + 1, close - open - 1)));
         i = close + 1;
     }
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,7 @@ class XmlElement {
 
     // Builds the element from tagText (ParseTag); it is not added to parent's children.
     XmlElement(XmlElement* parent, const char* tagText, int mode = 0);
+    XmlElement(XmlElement* parent, std::string_view tagText, int mode);
     ~XmlElement();
     static std::unique_ptr<XmlElement> Create(XmlElement* parent, const char* tagText, int mode = 0) {
         return std::make_unique<XmlElement>(parent, tagText, mode);
@@ -44,6 +46,7 @@ class XmlElement {
     // Mode 1: tagText becomes the stored name verbatim. Mode 0: name and variables are
     // read from a tag text such as <d n="x" />.
     void ParseTag(const char* tagText, int mode);
+    void ParseTag(std::string_view tagText, int mode);
     int GetCreationMode() const { return creationMode_; }
 
     // Children. Counts and indexes are 32-bit; a null slot is a swapped-out child.

@@ -47,6 +47,12 @@ XmlVariable::XmlVariable(const char* name, const char* value, bool raw) {
     SetValue(value, raw);
 }
 
+XmlVariable::XmlVariable(std::string_view storedName, std::string_view storedValue)
+    : name_(storedName), value_(storedValue) {
+    while (!name_.empty() && name_.back() == ' ')
+        name_.pop_back();
+}
+
 void XmlVariable::SetName(const char* name, bool raw) {
     name_ = raw ? std::string(name ? name : "") : XmlEncodeString(name ? name : "");
     while (!name_.empty() && name_.back() == ' ')

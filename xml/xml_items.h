@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class XmlElement;
 
@@ -20,6 +21,8 @@ class XmlVariable {
   public:
     // Name and value are encoded unless raw; a null value is empty.
     XmlVariable(const char* name, const char* value, bool raw = false);
+    // Name and value already in the stored form.
+    XmlVariable(std::string_view storedName, std::string_view storedValue);
     static std::unique_ptr<XmlVariable> Create(const char* name, const char* value, bool raw = false) {
         return std::make_unique<XmlVariable>(name, value, raw);
     }

@@ -219,8 +219,7 @@ bool Parser::Step(std::vector<Frame>& frames) {
     if (endTag.kind == EndTag::SelfClosed) {
         // An empty-element tag, or a start tag that FindEndTag saw close itself (a "/"
         // outside quotes): either way it has no content.
-        const std::string tagText = Slice(lt + 1, gt);
-        auto element = XmlElement::Create(f.parent, tagText.c_str(), 0);
+        auto element = std::make_unique<XmlElement>(f.parent, s_.substr(lt + 1, gt - lt - 1), 0);
         f.rootSeen = true;
         if (f.parent) {
             XmlElement* added = element.get();
@@ -234,8 +233,7 @@ bool Parser::Step(std::vector<Frame>& frames) {
         return true;
     }
 
-    const std::string tagText = Slice(lt, gt + 1);
-    auto element = XmlElement::Create(f.parent, tagText.c_str(), 0);
+    auto element = std::make_unique<XmlElement>(f.parent, s_.substr(lt, gt - lt + 1), 0);
     f.result = element.get();
     f.pending = std::move(element);
     f.rootSeen = true;
