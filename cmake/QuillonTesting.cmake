@@ -20,12 +20,14 @@ function(quillon_add_gtest name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     if(QUILLON_WINDOWS)
         set(workdir ${CMAKE_BINARY_DIR}/bin)
+        # Under Wine the Unix root is drive Z:; a path without a drive would be taken as
+        # relative to the test's folder.
+        set(report "Z:${QUILLON_TEST_OUTPUT}/${name}.xml")
     else()
         set(workdir ${CMAKE_CURRENT_BINARY_DIR})
+        set(report "${QUILLON_TEST_OUTPUT}/${name}.xml")
     endif()
-    add_test(NAME ${name}
-             COMMAND ${name} --gtest_output=xml:${QUILLON_TEST_OUTPUT}/${name}.xml
-             WORKING_DIRECTORY ${workdir})
+    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report} WORKING_DIRECTORY ${workdir})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
                          ENVIRONMENT "QUILLON_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUILLON_TEST_OUTPUT=${QUILLON_TEST_OUTPUT}")
 endfunction()

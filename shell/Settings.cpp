@@ -14,11 +14,9 @@ std::unique_ptr<XmlDocument> OpenSettings(const wchar_t* folder) {
 
 void SaveAndCloseSettings(std::unique_ptr<XmlDocument>& document) {
     if (!document) return;
-    if (document->GetErrorCode() != XmlErrorMissingEndTag) {
-        // A document that lost its file name (no declaration in the file) is not saved
-        // either: Save without a target then has nowhere to write.
-        (void)document->Save(nullptr, true, 0);
-    }
+    // A document that did not load completely has forgotten its file name, so this
+    // leaves such a file as it is; nothing else can be done about a failed save here.
+    (void)document->Save(nullptr, true, 0);
     document->Close();
     document.reset();
 }

@@ -14,8 +14,8 @@ inline constexpr const char* kLanguageKey = "dllfile";
 std::unique_ptr<XmlDocument> OpenSettings(const wchar_t* folder);
 
 // Saves the document to its own file (UTF-8, as stored) and closes it. A file whose
-// load stopped at a missing end tag is left as it is: saving the part that was read
-// would throw the rest of the user's settings away.
+// load stopped short (a missing end tag, no declaration) is left as it is: saving the
+// part that was read would throw the rest of the user's settings away.
 void SaveAndCloseSettings(std::unique_ptr<XmlDocument>& document);
 
 // The language module's file name from the user's settings, "langen.dll" by default;
