@@ -10,7 +10,7 @@ packages=(
     build-essential cmake ninja-build git python3 time procps
     mingw-w64 wine wine64 xvfb xauth imagemagick
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm-14
     genisoimage xorriso p7zip-full python3-pycdlib
     nginx-light libpugixml-dev
 )
