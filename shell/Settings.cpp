@@ -1,8 +1,8 @@
 #include "Settings.h"
 
 #include "ResourceModules.h"
-#include "xml_document.h"
-#include "xml_settings.h"
+#include "XmlDocument.h"
+#include "XmlSettings.h"
 
 #include <cstring>
 #include <string>

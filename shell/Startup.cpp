@@ -6,7 +6,7 @@
 #include "ResourceModules.h"
 #include "Settings.h"
 #include "WinHandles.h"
-#include "xml_document.h"
+#include "XmlDocument.h"
 
 #include <ole2.h>
 #include <winsock2.h>

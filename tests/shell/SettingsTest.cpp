@@ -2,7 +2,7 @@
 #include "AppState.h"
 #include "ResourceModules.h"
 #include "Settings.h"
-#include "xml_document.h"
+#include "XmlDocument.h"
 
 #include "ShellTestSupport.h"
 

@@ -5,9 +5,9 @@
 #include "TextConversion.h"
 
 #ifdef QUILLON_MKISO_LAYOUT
-#include "xml_document.h"
-#include "xml_element.h"
-#include "xml_items.h"
+#include "XmlDocument.h"
+#include "XmlElement.h"
+#include "XmlItems.h"
 #endif
 
 #include <vector>

@@ -2,10 +2,10 @@
 // per level, "/>" without blank), to a UTF-8 file, a UTF-16LE file or memory. The text
 // is composed in memory first; the walk over the tree keeps its own stack.
 
-#include "xml_document.h"
-#include "xml_encode.h"
-#include "xml_platform.h"
-#include "xml_unicode.h"
+#include "XmlDocument.h"
+#include "XmlEncode.h"
+#include "XmlPlatform.h"
+#include "XmlUnicode.h"
 
 #include <algorithm>
 #include <cstring>

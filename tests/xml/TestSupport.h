@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the XML tests: a scratch folder, whole-file reads and writes.
 
-#include "xml_document.h"
+#include "XmlDocument.h"
 
 #include <cstdio>
 #include <cstdlib>

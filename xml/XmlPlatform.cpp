@@ -1,6 +1,6 @@
-#include "xml_platform.h"
+#include "XmlPlatform.h"
 
-#include "xml_unicode.h"
+#include "XmlUnicode.h"
 
 XmlFilePtr XmlOpenFile(const char* name, XmlFileMode mode) {
     if (!name) return nullptr;

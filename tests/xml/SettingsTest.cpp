@@ -1,7 +1,7 @@
-#include "test_support.h"
-#include "xml_base64.h"
-#include "xml_settings.h"
-#include "xml_unicode.h"
+#include "TestSupport.h"
+#include "XmlBase64.h"
+#include "XmlSettings.h"
+#include "XmlUnicode.h"
 
 #include <gtest/gtest.h>
 

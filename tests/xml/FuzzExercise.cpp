@@ -1,6 +1,6 @@
-#include "fuzz_exercise.h"
+#include "FuzzExercise.h"
 
-#include "xml.h"
+#include "Xml.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 // A document: the XML declaration with the comments outside the root (XmlHeader) and
 // the root element. Loading (parser) and saving (writer) live in their own sources;
-// the settings access of ReadValue/WriteValue is in xml_settings.cpp.
+// the settings access of ReadValue/WriteValue is in XmlSettings.cpp.
 
-#include "xml_element.h"
+#include "XmlElement.h"
 
 #include <cstdint>
 #include <memory>

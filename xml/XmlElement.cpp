@@ -1,7 +1,7 @@
-#include "xml_element.h"
+#include "XmlElement.h"
 
-#include "xml_encode.h"
-#include "xml_swap.h"
+#include "XmlEncode.h"
+#include "XmlSwap.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "xml_encode.h"
-#include "xml_unicode.h"
+#include "XmlEncode.h"
+#include "XmlUnicode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The few places where the library meets the operating system: opening files by
-// narrow or UTF-16 name and the ANSI code page. xml_platform.cpp is the portable body,
-// xml_platform_win.cpp the Windows one.
+// narrow or UTF-16 name and the ANSI code page. XmlPlatform.cpp is the portable body,
+// XmlPlatform_win.cpp the Windows one.
 
 #include <cstdio>
 #include <memory>

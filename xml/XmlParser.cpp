@@ -3,10 +3,10 @@
 // scanned once per enclosing level. The walk keeps its own stack of open levels instead
 // of recursing, so deep nesting costs time, never the call stack.
 
-#include "xml_document.h"
-#include "xml_parser.h"
-#include "xml_platform.h"
-#include "xml_unicode.h"
+#include "XmlDocument.h"
+#include "XmlParser.h"
+#include "XmlPlatform.h"
+#include "XmlUnicode.h"
 
 #include <cstring>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "xml_base64.h"
+#include "XmlBase64.h"
 
 namespace {
 

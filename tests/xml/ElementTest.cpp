@@ -1,5 +1,5 @@
-#include "test_support.h"
-#include "xml_element.h"
+#include "TestSupport.h"
+#include "XmlElement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "xml_settings.h"
+#include "XmlSettings.h"
 
-#include "xml_base64.h"
-#include "xml_document.h"
-#include "xml_platform.h"
-#include "xml_unicode.h"
+#include "XmlBase64.h"
+#include "XmlDocument.h"
+#include "XmlPlatform.h"
+#include "XmlUnicode.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes, taken as a file's content, through LoadText and what
 // the program does with a loaded document. Built with -DQUILLON_FUZZ=ON (clang).
 
-#include "fuzz_exercise.h"
+#include "FuzzExercise.h"
 
 #include <cstddef>
 #include <cstdint>

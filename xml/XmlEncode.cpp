@@ -1,6 +1,6 @@
-#include "xml_encode.h"
+#include "XmlEncode.h"
 
-#include "xml_unicode.h"
+#include "XmlUnicode.h"
 
 #include <cstring>
 

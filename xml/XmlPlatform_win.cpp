@@ -1,6 +1,6 @@
-#include "xml_platform.h"
+#include "XmlPlatform.h"
 
-#include "xml_unicode.h"
+#include "XmlUnicode.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "test_support.h"
-#include "xml_unicode.h"
+#include "TestSupport.h"
+#include "XmlUnicode.h"
 
 #include <gtest/gtest.h>
 

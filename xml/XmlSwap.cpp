@@ -1,9 +1,9 @@
 // Swapping subtrees out to files in the current folder and back. A swapped-out child
 // is a null slot; its file is named from the position key of its parent and its index.
 
-#include "xml_document.h"
-#include "xml_platform.h"
-#include "xml_swap.h"
+#include "XmlDocument.h"
+#include "XmlPlatform.h"
+#include "XmlSwap.h"
 
 #include <atomic>
 #include <cstdio>

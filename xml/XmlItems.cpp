@@ -1,6 +1,6 @@
-#include "xml_items.h"
+#include "XmlItems.h"
 
-#include "xml_encode.h"
+#include "XmlEncode.h"
 
 #include <cstdio>
 #include <cstdlib>

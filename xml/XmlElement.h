@@ -4,7 +4,7 @@
 // linked children. Every walk over a subtree is iterative, so nesting depth is bounded
 // only by memory.
 
-#include "xml_items.h"
+#include "XmlItems.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "fuzz_exercise.h"
-#include "test_support.h"
-#include "xml_settings.h"
+#include "FuzzExercise.h"
+#include "TestSupport.h"
+#include "XmlSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 //
 // Usage: xmlbench [--dir DIR] [--wide N] [--depth N] [--runs N]
 
-#include "xml.h"
+#include "Xml.h"
 
 #include <pugixml.hpp>
 

@@ -1,4 +1,4 @@
-#include "xml_unicode.h"
+#include "XmlUnicode.h"
 
 namespace {
 

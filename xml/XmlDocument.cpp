@@ -1,6 +1,6 @@
-#include "xml_document.h"
+#include "XmlDocument.h"
 
-#include "xml_unicode.h"
+#include "XmlUnicode.h"
 
 const char* const kXmlDefaultDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>";
 
