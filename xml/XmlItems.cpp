@@ -96,7 +96,7 @@ std::unique_ptr<XmlVariable> XmlVariable::Clone() const {
     return std::make_unique<XmlVariable>(GetNameText().c_str(), GetValueText().c_str(), false);
 }
 
-XmlContent::XmlContent(const char* text, int position, bool raw) : position_(position) {
+XmlContent::XmlContent(const char* text, int position, bool raw) : XmlItem(std::string(), position) {
     SetText(text, raw);
 }
 

@@ -56,49 +56,47 @@ class XmlVariable {
     XmlElement* owner_ = nullptr;
 };
 
-class XmlContent {
+// What text pieces, comments and CDATA sections share: their text as stored, the
+// element that owns them and their position among its children.
+class XmlItem {
+  public:
+    XmlItem(const XmlItem&) = delete;
+    XmlItem& operator=(const XmlItem&) = delete;
+
+    int GetPosition() const { return position_; }
+    void SetPosition(int position) { position_ = position; }
+    XmlElement* GetOwner() const { return owner_; }
+    void SetOwner(XmlElement* owner) { owner_ = owner; }
+
+  protected:
+    XmlItem(std::string text, int position) : text_(std::move(text)), position_(position) {}
+
+    std::string text_;
+
+  private:
+    XmlElement* owner_ = nullptr;
+    int position_;
+};
+
+class XmlContent : public XmlItem {
   public:
     // Text is plain unless raw.
     XmlContent(const char* text, int position, bool raw = false);
-
-    XmlContent(const XmlContent&) = delete;
-    XmlContent& operator=(const XmlContent&) = delete;
 
     int GetText(char* buf, bool raw) const { return XmlCopyOut(text_, buf, raw); }
     std::string GetTextString(bool raw = false) const;
     void SetText(const char* text, bool raw);
     const std::string& StoredText() const { return text_; }
-    int GetPosition() const { return position_; }
-    void SetPosition(int position) { position_ = position; }
-    XmlElement* GetOwner() const { return owner_; }
-    void SetOwner(XmlElement* owner) { owner_ = owner; }
-
-  private:
-    XmlElement* owner_ = nullptr;
-    std::string text_;
-    int position_;
 };
 
 // Comments and CDATA sections keep their text exactly as in the file.
-class XmlVerbatimItem {
+class XmlVerbatimItem : public XmlItem {
   public:
-    XmlVerbatimItem(const char* text, int position) : text_(text ? text : ""), position_(position) {}
-    XmlVerbatimItem(std::string text, int position) : text_(std::move(text)), position_(position) {}
-
-    XmlVerbatimItem(const XmlVerbatimItem&) = delete;
-    XmlVerbatimItem& operator=(const XmlVerbatimItem&) = delete;
+    XmlVerbatimItem(const char* text, int position) : XmlItem(text ? text : "", position) {}
+    XmlVerbatimItem(std::string text, int position) : XmlItem(std::move(text), position) {}
 
     const std::string& GetText() const { return text_; }
     void SetText(const char* text) { text_ = text ? text : ""; }
-    int GetPosition() const { return position_; }
-    void SetPosition(int position) { position_ = position; }
-    XmlElement* GetOwner() const { return owner_; }
-    void SetOwner(XmlElement* owner) { owner_ = owner; }
-
-  private:
-    XmlElement* owner_ = nullptr;
-    std::string text_;
-    int position_;
 };
 
 class XmlComment : public XmlVerbatimItem {
