@@ -104,7 +104,9 @@ int RunQuillon(HINSTANCE instance) {
     // TODO(start dialog): ask for the project type, then insert the compilation root
     // and the project's skeleton folders.
 
-    RunMessageLoop();
+    // Without its window nothing could ever post the quit message: the process would
+    // wait unseen forever, so go straight to the shutdown.
+    if (g_app.mainWindow) RunMessageLoop();
 
     // TODO(engine): post WM_QUIT to the engine thread and wait up to 21 x 100 ms for it.
     SaveAndCloseSettings(g_app.userSettings);
