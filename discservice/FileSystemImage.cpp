@@ -74,6 +74,13 @@ Status FileSystemImage::ParsePath(std::u16string_view path, std::vector<std::u16
     return status::Ok;
 }
 
+Status FileSystemImage::FindParentOf(std::u16string_view path, std::vector<std::u16string_view>* names,
+                                     ImageNode** parent) {
+    const Status s = ParsePath(path, names);
+    if (Failed(s)) return s;
+    return tree_.FindParent(*names, parent);
+}
+
 std::uint64_t FileSystemImage::MinimumBlocks(std::uint64_t extraDataBlocks,
                                              std::uint32_t extraDirectories) const {
     const std::uint64_t trees = Joliet() ? 2 : 1;
@@ -86,10 +93,8 @@ std::uint64_t FileSystemImage::MinimumBlocks(std::uint64_t extraDataBlocks,
 Status FileSystemImage::AddDirectory(std::u16string_view path, const ItemOptions& options) {
     try {
         std::vector<std::u16string_view> names;
-        Status s = ParsePath(path, &names);
-        if (Failed(s)) return s;
         ImageNode* parent = nullptr;
-        s = tree_.FindParent(names, &parent);
+        Status s = FindParentOf(path, &names, &parent);
         if (Failed(s)) return s;
         // The new directory's ISO 9660 level is its depth plus one for the root.
         if (!Joliet() && parent->depth + 2 > kIsoMaxLevels) return status::Iso9660Levels;
@@ -112,10 +117,8 @@ Status FileSystemImage::AddFile(std::u16string_view path, std::shared_ptr<ByteSo
     try {
         if (!source) return status::InvalidArg;
         std::vector<std::u16string_view> names;
-        Status s = ParsePath(path, &names);
-        if (Failed(s)) return s;
         ImageNode* parent = nullptr;
-        s = tree_.FindParent(names, &parent);
+        Status s = FindParentOf(path, &names, &parent);
         if (Failed(s)) return s;
         if (parent->byKey.count(NameKey(names.back()))) return status::DupName;
 

@@ -102,6 +102,9 @@ class FileSystemImage {
   private:
     bool Joliet() const { return (fileSystems_ & file_system::Joliet) != 0; }
     Status ParsePath(std::u16string_view path, std::vector<std::u16string_view>* names) const;
+    // Splits and checks a new item's path and finds the directory it goes in.
+    Status FindParentOf(std::u16string_view path, std::vector<std::u16string_view>* names,
+                        ImageNode** parent);
     // A lower bound of the image's blocks with extra data blocks and directories added.
     std::uint64_t MinimumBlocks(std::uint64_t extraDataBlocks, std::uint32_t extraDirectories) const;
     Status Plan(Timestamp created, std::shared_ptr<const ImagePlan>* plan) const;
