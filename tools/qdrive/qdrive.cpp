@@ -229,6 +229,10 @@ bool Run(Session& s, const std::string& line, std::string& out) {
         return true;
     }
     if (command == "command") {
+        if (!s.main) {
+            out = "no main window (wait-window first)";
+            return false;
+        }
         PostMessageW(s.main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         return true;
     }
