@@ -7,6 +7,7 @@
 #include <oaidl.h>
 
 #include <initializer_list>
+#include <new>
 
 // Reference counts are atomic: the service's objects may be released from any thread.
 template <class Derived, class Interface> class ComObject : public Interface {
@@ -65,6 +66,17 @@ template <class Derived, class Interface> class DispatchObject : public ComObjec
         return E_NOTIMPL;
     }
 };
+
+// Runs a member's body so that no C++ exception crosses the COM boundary.
+template <class Body> HRESULT Guarded(Body body) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
 
 // Members of the service's interfaces that the stand-in does not offer.
 #define QUILLON_NOT_IMPLEMENTED(name, ...)                                                                   \

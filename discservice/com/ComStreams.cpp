@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
+#include <climits>
 
 namespace quillon::discservice {
 
@@ -27,20 +27,19 @@ class StreamReader : public discimage::SourceReader {
 
     Status ReadAt(std::uint64_t offset, void* buffer, std::size_t length, std::size_t* done) override {
         *done = 0;
-        if (offset != position_) {
-            LARGE_INTEGER move;
-            move.QuadPart = static_cast<LONGLONG>(offset);
-            if (FAILED(stream_->Seek(move, STREAM_SEEK_SET, nullptr))) return status::StreamReadFailure;
-            position_ = offset;
-        }
+        // Always seek: several image streams (and their clones) share this stream, so
+        // where it stands is only known right after a seek.
+        LARGE_INTEGER move;
+        move.QuadPart = static_cast<LONGLONG>(offset);
+        if (FAILED(stream_->Seek(move, STREAM_SEEK_SET, nullptr))) return status::StreamReadFailure;
         auto* out = static_cast<BYTE*>(buffer);
         while (*done < length) {
             ULONG want = static_cast<ULONG>(std::min<std::size_t>(length - *done, 1u << 20));
             ULONG got = 0;
             // Some streams answer S_FALSE at the end, others S_OK with fewer bytes.
-            if (FAILED(stream_->Read(out + *done, want, &got))) return status::StreamReadFailure;
+            if (FAILED(stream_->Read(out + *done, want, &got)) || got > want)
+                return status::StreamReadFailure;
             *done += got;
-            position_ += got;
             if (got == 0) break;
         }
         return status::Ok;
@@ -55,8 +54,6 @@ class StreamReader : public discimage::SourceReader {
 
   private:
     ComPtr<IStream> stream_;
-    // Where the stream stands: its position is unknown until the first seek.
-    std::uint64_t position_ = std::numeric_limits<std::uint64_t>::max();
 };
 
 class ImageStream : public ComObject<ImageStream, IStream> {
@@ -64,13 +61,28 @@ class ImageStream : public ComObject<ImageStream, IStream> {
     ImageStream(std::shared_ptr<const discimage::ImageResult> result, std::uint64_t position)
         : result_(std::move(result)), reader_(result_->OpenReader()), position_(position) {}
 
+    static HRESULT Create(std::shared_ptr<const discimage::ImageResult> result, std::uint64_t position,
+                          IStream** stream) {
+        if (!stream) return E_POINTER;
+        *stream = nullptr;
+        return Guarded([&] {
+            *stream = new ImageStream(std::move(result), position);
+            return S_OK;
+        });
+    }
+
     bool Answers(REFIID iid) const { return IsOneOf(iid, {&IID_IStream, &IID_ISequentialStream}); }
 
     HRESULT STDMETHODCALLTYPE Read(void* buffer, ULONG count, ULONG* read) override {
         if (read) *read = 0;
         if (!buffer && count) return STG_E_INVALIDPOINTER;
         std::size_t done = 0;
-        Status s = reader_->Read(position_, buffer, count, &done);
+        Status s = discimage::status::Ok;
+        HRESULT hr = Guarded([&] {
+            s = reader_->Read(position_, buffer, count, &done);
+            return S_OK;
+        });
+        if (FAILED(hr)) return hr;
         position_ += done;
         if (read) *read = static_cast<ULONG>(done);
         if (discimage::Failed(s)) return static_cast<HRESULT>(s);
@@ -88,8 +100,11 @@ class ImageStream : public ComObject<ImageStream, IStream> {
         case STREAM_SEEK_END: base = static_cast<LONGLONG>(result_->SizeInBytes()); break;
         default: return STG_E_INVALIDFUNCTION;
         }
+        // Out of range either way, and without signed overflow.
+        if (move.QuadPart > 0 ? base > LLONG_MAX - move.QuadPart : base + move.QuadPart < 0) {
+            return STG_E_INVALIDFUNCTION;
+        }
         LONGLONG target = base + move.QuadPart;
-        if (target < 0) return STG_E_INVALIDFUNCTION;
         position_ = static_cast<std::uint64_t>(target);
         if (position) position->QuadPart = position_;
         return S_OK;
@@ -112,8 +127,11 @@ class ImageStream : public ComObject<ImageStream, IStream> {
                                      ULARGE_INTEGER* written) override {
         if (!target) return STG_E_INVALIDPOINTER;
         std::uint64_t total = 0, totalWritten = 0;
-        std::vector<BYTE> buffer(1 << 16);
-        HRESULT hr = S_OK;
+        std::vector<BYTE> buffer;
+        HRESULT hr = Guarded([&] {
+            buffer.resize(1 << 16);
+            return S_OK;
+        });
         while (total < count.QuadPart) {
             ULONG want = static_cast<ULONG>(std::min<std::uint64_t>(buffer.size(), count.QuadPart - total));
             ULONG got = 0;
@@ -131,8 +149,7 @@ class ImageStream : public ComObject<ImageStream, IStream> {
     }
     HRESULT STDMETHODCALLTYPE Clone(IStream** clone) override {
         if (!clone) return STG_E_INVALIDPOINTER;
-        *clone = new (std::nothrow) ImageStream(result_, position_);
-        return *clone ? S_OK : E_OUTOFMEMORY;
+        return Create(result_, position_, clone);
     }
     HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return STG_E_ACCESSDENIED; }
     HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return S_OK; }
@@ -161,7 +178,16 @@ Status StreamSource::Size(std::uint64_t* size) const {
     STATSTG stat;
     if (!StatOf(stream_.Get(), &stat)) return status::StreamReadFailure;
     *size = stat.cbSize.QuadPart;
-    return status::Ok;
+    if (*size > 0) return status::Ok;
+    // An empty file is never read for the image, so make sure it is one: a stream over
+    // a file that could not be opened also reports the size 0.
+    LARGE_INTEGER start = {};
+    BYTE probe = 0;
+    ULONG got = 0;
+    if (FAILED(stream_->Seek(start, STREAM_SEEK_SET, nullptr)) || FAILED(stream_->Read(&probe, 1, &got))) {
+        return status::StreamReadFailure;
+    }
+    return got == 0 ? status::Ok : status::StreamInconsistency;
 }
 
 Status StreamSource::Open(std::unique_ptr<discimage::SourceReader>* reader) const {
@@ -187,9 +213,7 @@ std::string StreamSource::Describe() const {
 }
 
 HRESULT CreateImageStream(std::shared_ptr<const discimage::ImageResult> result, IStream** stream) {
-    if (!stream) return E_POINTER;
-    *stream = new (std::nothrow) ImageStream(std::move(result), 0);
-    return *stream ? S_OK : E_OUTOFMEMORY;
+    return ImageStream::Create(std::move(result), 0, stream);
 }
 
 } // namespace quillon::discservice

@@ -45,6 +45,11 @@ std::u16string LastName(const std::u16string& path) {
     return slash == std::u16string::npos ? path : path.substr(slash + 1);
 }
 
+// Asked of a file item to tell the stand-in's own items from anybody else's; only
+// FileItem answers it, with its own pointer.
+constexpr IID kIidStandInFileItem = {
+    0x6a1f3c52, 0x9d0e, 0x4b7a, {0x8c, 0x61, 0x2f, 0x4e, 0x95, 0x0b, 0x7d, 0x13}};
+
 // Members of IFsiItem that the stand-in's items do not offer.
 #define QUILLON_FSI_ITEM_NOT_IMPLEMENTED                                                                     \
     QUILLON_NOT_IMPLEMENTED(get_CreationTime, DATE*)                                                         \
@@ -65,13 +70,15 @@ class FileItem : public DispatchObject<FileItem, IFsiFileItem> {
     explicit FileItem(std::u16string name) : name_(std::move(name)) {}
 
     bool Answers(REFIID iid) const {
-        return IsOneOf(iid, {&IID_IDispatch, &IID_IFsiItem, &IID_IFsiFileItem});
+        return IsOneOf(iid, {&IID_IDispatch, &IID_IFsiItem, &IID_IFsiFileItem, &kIidStandInFileItem});
     }
     const std::u16string& Name() const { return name_; }
     IStream* Data() const { return data_.Get(); }
 
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* out) override { return ToBstr(name_, out); }
-    HRESULT STDMETHODCALLTYPE get_FullPath(BSTR* out) override { return ToBstr(u"\\" + name_, out); }
+    HRESULT STDMETHODCALLTYPE get_FullPath(BSTR* out) override {
+        return Guarded([&] { return ToBstr(u"\\" + name_, out); });
+    }
     HRESULT STDMETHODCALLTYPE get_Data(IStream** out) override {
         if (!out) return E_POINTER;
         return data_.CopyTo(out);
@@ -85,20 +92,22 @@ class FileItem : public DispatchObject<FileItem, IFsiFileItem> {
         *out = 0;
         if (!data_) return S_OK;
         std::uint64_t size = 0;
-        HRESULT hr = Result(StreamSource(data_).Size(&size));
+        HRESULT hr = Guarded([&] { return Result(StreamSource(data_).Size(&size)); });
         *out = static_cast<LONGLONG>(size);
         return hr;
     }
     HRESULT STDMETHODCALLTYPE get_DataSize32BitLow(LONG* out) override {
+        if (!out) return E_POINTER;
         LONGLONG size = 0;
         HRESULT hr = get_DataSize(&size);
-        if (out) *out = static_cast<LONG>(size & 0xFFFFFFFF);
+        *out = static_cast<LONG>(size & 0xFFFFFFFF);
         return hr;
     }
     HRESULT STDMETHODCALLTYPE get_DataSize32BitHigh(LONG* out) override {
+        if (!out) return E_POINTER;
         LONGLONG size = 0;
         HRESULT hr = get_DataSize(&size);
-        if (out) *out = static_cast<LONG>(size >> 32);
+        *out = static_cast<LONG>(size >> 32);
         return hr;
     }
     QUILLON_FSI_ITEM_NOT_IMPLEMENTED
@@ -118,37 +127,39 @@ class DirectoryItem : public DispatchObject<DirectoryItem, IFsiDirectoryItem> {
         return IsOneOf(iid, {&IID_IDispatch, &IID_IFsiItem, &IID_IFsiDirectoryItem});
     }
 
-    HRESULT STDMETHODCALLTYPE get_Name(BSTR* out) override { return ToBstr(LastName(path_), out); }
-    HRESULT STDMETHODCALLTYPE get_FullPath(BSTR* out) override { return ToBstr(u"\\" + path_, out); }
+    HRESULT STDMETHODCALLTYPE get_Name(BSTR* out) override {
+        return Guarded([&] { return ToBstr(LastName(path_), out); });
+    }
+    HRESULT STDMETHODCALLTYPE get_FullPath(BSTR* out) override {
+        return Guarded([&] { return ToBstr(u"\\" + path_, out); });
+    }
     HRESULT STDMETHODCALLTYPE get_Count(LONG* out) override {
         if (!out) return E_POINTER;
-        std::vector<std::u16string_view> names;
-        if (!path_.empty()) {
-            discimage::Status s = discimage::ImageTree::SplitPath(path_, &names);
-            if (discimage::Failed(s)) return Result(s);
-        }
-        const discimage::ImageNode* node = image_->Tree().Find(names);
-        if (!node) return IMAPI_E_ITEM_NOT_FOUND;
-        *out = static_cast<LONG>(node->children.size());
-        return S_OK;
+        return Guarded([&] { return Count(out); });
     }
     HRESULT STDMETHODCALLTYPE AddDirectory(BSTR path) override {
-        return Result(image_->AddDirectory(Join(path_, FromBstr(path))));
+        return Guarded([&] { return Result(image_->AddDirectory(Join(path_, FromBstr(path)))); });
     }
     HRESULT STDMETHODCALLTYPE AddFile(BSTR path, IStream* data) override {
         if (!data) return E_POINTER;
-        return Result(image_->AddFile(Join(path_, FromBstr(path)), std::make_shared<StreamSource>(data)));
+        return Guarded([&] {
+            return Result(image_->AddFile(Join(path_, FromBstr(path)), std::make_shared<StreamSource>(data)));
+        });
     }
     HRESULT STDMETHODCALLTYPE Add(IFsiItem* item) override {
         if (!item) return E_POINTER;
         // Only file items made by this stand-in's CreateFileItem carry what Add needs.
-        ComPtr<IFsiFileItem> file;
-        if (FAILED(item->QueryInterface(IID_PPV_ARGS(&file)))) return E_NOTIMPL;
-        auto* ours = dynamic_cast<FileItem*>(file.Get());
-        if (!ours) return E_INVALIDARG;
-        if (!ours->Data()) return E_INVALIDARG;
-        return Result(
-            image_->AddFile(Join(path_, ours->Name()), std::make_shared<StreamSource>(ours->Data())));
+        ComPtr<IFsiFileItem> ours;
+        if (FAILED(
+                item->QueryInterface(kIidStandInFileItem, reinterpret_cast<void**>(ours.GetAddressOf())))) {
+            return E_NOTIMPL;
+        }
+        auto* file = static_cast<FileItem*>(ours.Get());
+        if (!file->Data()) return E_INVALIDARG;
+        return Guarded([&] {
+            return Result(
+                image_->AddFile(Join(path_, file->Name()), std::make_shared<StreamSource>(file->Data())));
+        });
     }
     QUILLON_NOT_IMPLEMENTED(get__NewEnum, IEnumVARIANT**)
     QUILLON_NOT_IMPLEMENTED(get_Item, BSTR, IFsiItem**)
@@ -159,6 +170,18 @@ class DirectoryItem : public DispatchObject<DirectoryItem, IFsiDirectoryItem> {
     QUILLON_FSI_ITEM_NOT_IMPLEMENTED
 
   private:
+    HRESULT Count(LONG* out) {
+        std::vector<std::u16string_view> names;
+        if (!path_.empty()) {
+            discimage::Status s = discimage::ImageTree::SplitPath(path_, &names);
+            if (discimage::Failed(s)) return Result(s);
+        }
+        const discimage::ImageNode* node = image_->Tree().Find(names);
+        if (!node) return IMAPI_E_ITEM_NOT_FOUND;
+        *out = static_cast<LONG>(node->children.size());
+        return S_OK;
+    }
+
     std::shared_ptr<FileSystemImage> image_;
     std::u16string path_;
 };
@@ -197,8 +220,11 @@ class Image : public DispatchObject<Image, IFileSystemImage> {
 
     HRESULT STDMETHODCALLTYPE get_Root(IFsiDirectoryItem** out) override {
         if (!out) return E_POINTER;
-        *out = new (std::nothrow) DirectoryItem(image_, u"");
-        return *out ? S_OK : E_OUTOFMEMORY;
+        *out = nullptr;
+        return Guarded([&] {
+            *out = new DirectoryItem(image_, u"");
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_SessionStartBlock(LONG* out) override {
         if (!out) return E_POINTER;
@@ -219,13 +245,13 @@ class Image : public DispatchObject<Image, IFileSystemImage> {
     HRESULT STDMETHODCALLTYPE get_UsedBlocks(LONG* out) override {
         if (!out) return E_POINTER;
         std::int32_t blocks = 0;
-        discimage::Status s = image_->UsedBlocks(&blocks);
+        HRESULT hr = Guarded([&] { return Result(image_->UsedBlocks(&blocks)); });
         *out = blocks;
-        return Result(s);
+        return hr;
     }
     HRESULT STDMETHODCALLTYPE get_VolumeName(BSTR* out) override { return ToBstr(image_->VolumeName(), out); }
     HRESULT STDMETHODCALLTYPE put_VolumeName(BSTR name) override {
-        return Result(image_->SetVolumeName(FromBstr(name)));
+        return Guarded([&] { return Result(image_->SetVolumeName(FromBstr(name))); });
     }
     HRESULT STDMETHODCALLTYPE get_FileCount(LONG* out) override {
         if (!out) return E_POINTER;
@@ -238,10 +264,20 @@ class Image : public DispatchObject<Image, IFileSystemImage> {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_WorkingDirectory(BSTR* out) override {
-        return ToBstr(image_->WorkingDirectory().u16string(), out);
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        return Guarded([&] {
+            std::wstring folder = image_->WorkingDirectory().wstring();
+            *out = SysAllocStringLen(folder.data(), static_cast<UINT>(folder.size()));
+            return *out ? S_OK : E_OUTOFMEMORY;
+        });
     }
     HRESULT STDMETHODCALLTYPE put_WorkingDirectory(BSTR folder) override {
-        return Result(image_->SetWorkingDirectory(std::filesystem::path(FromBstr(folder))));
+        // Wide text into the path as it is: a conversion could fail on a lone surrogate.
+        return Guarded([&] {
+            return Result(image_->SetWorkingDirectory(std::filesystem::path(
+                std::wstring(folder ? folder : L"", folder ? SysStringLen(folder) : 0))));
+        });
     }
     HRESULT STDMETHODCALLTYPE get_FileSystemsToCreate(FsiFileSystems* out) override {
         if (!out) return E_POINTER;
@@ -259,25 +295,31 @@ class Image : public DispatchObject<Image, IFileSystemImage> {
     HRESULT STDMETHODCALLTYPE CreateResultImage(IFileSystemImageResult** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        std::shared_ptr<const discimage::ImageResult> result;
-        discimage::Status s = image_->CreateResultImage(&result);
-        if (discimage::Failed(s)) return Result(s);
-        *out = new (std::nothrow) ImageResult(std::move(result));
-        return *out ? S_OK : E_OUTOFMEMORY;
+        return Guarded([&] {
+            std::shared_ptr<const discimage::ImageResult> result;
+            discimage::Status s = image_->CreateResultImage(&result);
+            if (discimage::Failed(s)) return Result(s);
+            *out = new ImageResult(std::move(result));
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE Exists(BSTR path, FsiItemType* out) override {
         if (!out) return E_POINTER;
-        *out = static_cast<FsiItemType>(image_->Exists(FromBstr(path)));
-        return S_OK;
+        return Guarded([&] {
+            *out = static_cast<FsiItemType>(image_->Exists(FromBstr(path)));
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE CreateFileItem(BSTR name, IFsiFileItem** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        std::u16string text = FromBstr(name);
-        discimage::Status s = image_->CheckFileItemName(text);
-        if (discimage::Failed(s)) return Result(s);
-        *out = new (std::nothrow) FileItem(std::move(text));
-        return *out ? S_OK : E_OUTOFMEMORY;
+        return Guarded([&] {
+            std::u16string text = FromBstr(name);
+            discimage::Status s = image_->CheckFileItemName(text);
+            if (discimage::Failed(s)) return Result(s);
+            *out = new FileItem(std::move(text));
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_StageFiles(VARIANT_BOOL* out) override {
         if (!out) return E_POINTER;
@@ -331,8 +373,11 @@ HRESULT CreateStandInFileSystemImage(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     ComPtr<Image> image;
-    image.Attach(new (std::nothrow) Image);
-    if (!image) return E_OUTOFMEMORY;
+    HRESULT hr = Guarded([&] {
+        image.Attach(new Image);
+        return S_OK;
+    });
+    if (FAILED(hr)) return hr;
     return image->QueryInterface(iid, out);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <wrl/client.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -34,6 +35,7 @@ class MemoryStream : public ComObject<MemoryStream, IStream> {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override {
+        if (failReads_) return E_FAIL;
         LONGLONG base = origin == STREAM_SEEK_SET ? 0 : origin == STREAM_SEEK_CUR ? position_ : bytes_.size();
         position_ = static_cast<size_t>(base + move.QuadPart);
         if (position) position->QuadPart = position_;
@@ -228,6 +230,109 @@ TEST_F(StandInImage, AnUnreadableSourceFailsTheImageReadNotSilently) {
         if (FAILED(hr) || got == 0) break;
     }
     EXPECT_EQ(hr, IMAPI_E_DATA_STREAM_READ_FAILURE);
+}
+
+TEST_F(StandInImage, AnEmptySourceThatCannotBeReadIsRefused) {
+    // The program's file stream over a file that did not open reports the size 0.
+    EXPECT_EQ(root->AddFile(Bstr(L"gone.txt"), StreamOf("", true).Get()), IMAPI_E_DATA_STREAM_READ_FAILURE);
+    EXPECT_EQ(root->AddFile(Bstr(L"empty.txt"), StreamOf("").Get()), S_OK);
+}
+
+TEST_F(StandInImage, InterleavedImageStreamsReadTheSameBytes) {
+    std::string data(300000, '\0');
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>(i * 7 + i / 251);
+    ASSERT_EQ(root->AddFile(Bstr(L"data.bin"), StreamOf(data).Get()), S_OK);
+    const std::string reference = ReadImage();
+    ASSERT_FALSE(reference.empty());
+
+    ComPtr<IFileSystemImageResult> result;
+    ASSERT_EQ(image->CreateResultImage(result.GetAddressOf()), S_OK);
+    ComPtr<IStream> a, b;
+    ASSERT_EQ(result->get_ImageStream(a.GetAddressOf()), S_OK);
+    ASSERT_EQ(result->get_ImageStream(b.GetAddressOf()), S_OK);
+    auto read = [](IStream* stream, ULONG count, std::string& into) {
+        std::string chunk(count, '\0');
+        ULONG got = 0;
+        HRESULT hr = stream->Read(chunk.data(), count, &got);
+        into.append(chunk.data(), got);
+        return hr;
+    };
+    // Both streams pull the same file through the one source stream, in turns.
+    std::string fromA, fromB;
+    EXPECT_TRUE(SUCCEEDED(read(a.Get(), 51200, fromA)));
+    EXPECT_TRUE(SUCCEEDED(read(a.Get(), 150000, fromA)));
+    EXPECT_TRUE(SUCCEEDED(read(b.Get(), 51200, fromB)));
+    EXPECT_TRUE(SUCCEEDED(read(b.Get(), 20001, fromB)));
+    while (fromA.size() < reference.size())
+        ASSERT_TRUE(SUCCEEDED(read(a.Get(), 65536, fromA)));
+    EXPECT_TRUE(fromA == reference);
+    EXPECT_EQ(fromB, reference.substr(0, fromB.size()));
+}
+
+TEST_F(StandInImage, OddArgumentsGiveErrorsNotCrashes) {
+    wchar_t loneSurrogate[] = {L'C', L':', L'\\', static_cast<wchar_t>(0xD800), 0};
+    EXPECT_TRUE(FAILED(image->put_WorkingDirectory(Bstr(loneSurrogate))));
+
+    ComPtr<IFsiFileItem> item;
+    ASSERT_EQ(image->CreateFileItem(Bstr(L"x.txt"), item.GetAddressOf()), S_OK);
+    EXPECT_EQ(item->get_DataSize32BitLow(nullptr), E_POINTER);
+    EXPECT_EQ(item->get_DataSize32BitHigh(nullptr), E_POINTER);
+
+    ComPtr<IStream> result;
+    ASSERT_EQ(root->AddFile(Bstr(L"a.bin"), StreamOf("a").Get()), S_OK);
+    ComPtr<IFileSystemImageResult> made;
+    ASSERT_EQ(image->CreateResultImage(made.GetAddressOf()), S_OK);
+    ASSERT_EQ(made->get_ImageStream(result.GetAddressOf()), S_OK);
+    LARGE_INTEGER move;
+    move.QuadPart = LLONG_MAX;
+    EXPECT_EQ(result->Seek(move, STREAM_SEEK_SET, nullptr), S_OK);
+    move.QuadPart = 1;
+    EXPECT_EQ(result->Seek(move, STREAM_SEEK_CUR, nullptr), STG_E_INVALIDFUNCTION);
+    move.QuadPart = -1;
+    EXPECT_EQ(result->Seek(move, STREAM_SEEK_SET, nullptr), STG_E_INVALIDFUNCTION);
+}
+
+// A file item that some other implementation made.
+class ForeignFileItem : public DispatchObject<ForeignFileItem, IFsiFileItem> {
+  public:
+    bool Answers(REFIID iid) const {
+        return IsOneOf(iid, {&IID_IDispatch, &IID_IFsiItem, &IID_IFsiFileItem});
+    }
+    QUILLON_NOT_IMPLEMENTED(get_Name, BSTR*)
+    QUILLON_NOT_IMPLEMENTED(get_FullPath, BSTR*)
+    QUILLON_NOT_IMPLEMENTED(get_CreationTime, DATE*)
+    QUILLON_NOT_IMPLEMENTED(put_CreationTime, DATE)
+    QUILLON_NOT_IMPLEMENTED(get_LastAccessedTime, DATE*)
+    QUILLON_NOT_IMPLEMENTED(put_LastAccessedTime, DATE)
+    QUILLON_NOT_IMPLEMENTED(get_LastModifiedTime, DATE*)
+    QUILLON_NOT_IMPLEMENTED(put_LastModifiedTime, DATE)
+    QUILLON_NOT_IMPLEMENTED(get_IsHidden, VARIANT_BOOL*)
+    QUILLON_NOT_IMPLEMENTED(put_IsHidden, VARIANT_BOOL)
+    QUILLON_NOT_IMPLEMENTED(FileSystemName, FsiFileSystems, BSTR*)
+    QUILLON_NOT_IMPLEMENTED(FileSystemPath, FsiFileSystems, BSTR*)
+    QUILLON_NOT_IMPLEMENTED(get_DataSize, LONGLONG*)
+    QUILLON_NOT_IMPLEMENTED(get_DataSize32BitLow, LONG*)
+    QUILLON_NOT_IMPLEMENTED(get_DataSize32BitHigh, LONG*)
+    QUILLON_NOT_IMPLEMENTED(get_Data, IStream**)
+    QUILLON_NOT_IMPLEMENTED(put_Data, IStream*)
+};
+
+TEST_F(StandInImage, AddTakesItsOwnFileItemsOnly) {
+    ComPtr<IFsiFileItem> item;
+    ASSERT_EQ(image->CreateFileItem(Bstr(L"added.txt"), item.GetAddressOf()), S_OK);
+    ComPtr<IFsiItem> asItem;
+    ASSERT_EQ(item.As(&asItem), S_OK);
+    EXPECT_EQ(root->Add(asItem.Get()), E_INVALIDARG) << "no data yet";
+    ASSERT_EQ(item->put_Data(StreamOf("added").Get()), S_OK);
+    EXPECT_EQ(root->Add(asItem.Get()), S_OK);
+    FsiItemType type = FsiItemNotFound;
+    EXPECT_EQ(image->Exists(Bstr(L"added.txt"), &type), S_OK);
+    EXPECT_EQ(type, FsiItemFile);
+
+    ComPtr<IFsiItem> foreign;
+    foreign.Attach(new ForeignFileItem);
+    EXPECT_EQ(root->Add(foreign.Get()), E_NOTIMPL);
 }
 
 TEST_F(StandInImage, AnswersOnlyItsOwnInterfaces) {
