@@ -12,14 +12,23 @@ struct XmlFileCloser {
 };
 using XmlFilePtr = std::unique_ptr<std::FILE, XmlFileCloser>;
 
-enum class XmlFileMode { Read, Write };
+// Read: an existing file. Write: created or truncated. CreateNew: created, and refused
+// when the name is taken.
+enum class XmlFileMode { Read, Write, CreateNew };
 
-// Binary mode; null when the file cannot be opened.
-XmlFilePtr XmlOpenFile(const char* name, XmlFileMode mode);
-XmlFilePtr XmlOpenFileWide(const char16_t* name, XmlFileMode mode);
+// Why a file could not be opened. NotFound is only the file (or a folder on its path)
+// not existing; everything else (no permission, a folder in its place...) is Other.
+enum class XmlOpenError { None, NotFound, AlreadyExists, Other };
+
+// Binary mode; null when the file cannot be opened, with the reason in error when given.
+XmlFilePtr XmlOpenFile(const char* name, XmlFileMode mode, XmlOpenError* error = nullptr);
+XmlFilePtr XmlOpenFileWide(const char16_t* name, XmlFileMode mode, XmlOpenError* error = nullptr);
 
 // Text in the system's ANSI code page to UTF-8 (the portable body takes it as UTF-8).
 std::string XmlAnsiToUtf8(const char* text);
 
 // Closes a file that was written and reports whether everything reached it.
 bool XmlCloseWritten(XmlFilePtr file);
+
+// Identifies this process in the names of temporary files.
+unsigned long XmlProcessId();
