@@ -1,5 +1,9 @@
 #include "XmlBase64.h"
 
+#include "XmlGuard.h"
+
+#include <algorithm>
+
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -13,10 +17,7 @@ int SextetOf(char c) {
     return -1;
 }
 
-} // namespace
-
-std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLength) {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
+std::string Encode(const std::uint8_t* bytes, std::size_t size, std::size_t lineLength) {
     std::string plain;
     plain.reserve((size + 2) / 3 * 4);
     for (std::size_t i = 0; i < size; i += 3) {
@@ -39,13 +40,13 @@ std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLen
     return out;
 }
 
-std::vector<std::uint8_t> Base64Decode(std::string_view text) {
+std::vector<std::uint8_t> Decode(std::string_view text, std::size_t limit) {
     std::vector<std::uint8_t> out;
-    out.reserve(text.size() / 4 * 3);
+    out.reserve(std::min(text.size() / 4 * 3, limit));
     std::uint32_t bits = 0;
     int count = 0;
     for (char c : text) {
-        if (c == '=') break;
+        if (c == '=' || out.size() >= limit) break;
         const int sextet = SextetOf(c);
         if (sextet < 0) continue;
         bits = (bits << 6) | static_cast<std::uint32_t>(sextet);
@@ -56,4 +57,16 @@ std::vector<std::uint8_t> Base64Decode(std::string_view text) {
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLength) {
+    if (!data) size = 0;
+    return XmlGuarded(std::string(),
+                      [&] { return Encode(static_cast<const std::uint8_t*>(data), size, lineLength); });
+}
+
+std::vector<std::uint8_t> Base64Decode(std::string_view text, std::size_t limit) {
+    return XmlGuarded(std::vector<std::uint8_t>(), [&] { return Decode(text, limit); });
 }

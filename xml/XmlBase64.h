@@ -12,5 +12,6 @@
 std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLength = 0);
 
 // Skips carriage returns and line feeds, ignores other characters outside the
-// alphabet, and ends at the first "=".
-std::vector<std::uint8_t> Base64Decode(std::string_view text);
+// alphabet, and ends at the first "=" or once limit bytes are decoded. Both give an
+// empty result when memory runs out.
+std::vector<std::uint8_t> Base64Decode(std::string_view text, std::size_t limit = SIZE_MAX);
