@@ -50,6 +50,25 @@ std::string XmlEncodeString(std::string_view text) {
     return out;
 }
 
+std::string XmlEncodeName(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case ' ': out += "&#32;"; break;
+        case '\t': out += "&#9;"; break;
+        case '/': out += "&#47;"; break;
+        default:
+            if (const char* escape = EscapeFor(c, '\0'))
+                out += escape;
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string XmlDecodeString(std::string_view s) {
     std::string out;
     out.reserve(s.size());

@@ -16,6 +16,11 @@ int XmlDecode(const char* stored, char* out);
 std::string XmlEncodeString(std::string_view text);
 std::string XmlDecodeString(std::string_view stored);
 
+// Plain text to a stored element name that decodes to exactly that text, also after a
+// save and load: besides the markup characters, every "&" and the characters that end a
+// name in a tag text (blank, tab, "/") are escaped.
+std::string XmlEncodeName(std::string_view text);
+
 // True when decoding would change nothing (no "&" in the text).
 inline bool XmlDecodeIsIdentity(std::string_view stored) {
     return stored.find('&') == std::string_view::npos;
