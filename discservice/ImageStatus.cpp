@@ -20,8 +20,8 @@ constexpr StatusText kTexts[] = {
     {status::InvalidVolumeName, "IMAPI_E_INVALID_VOLUME_NAME",
      "volume name too long or with characters outside A-Z a-z 0-9 _ ."},
     {status::InvalidPath, "IMAPI_E_INVALID_PATH",
-     "path badly formed: an empty part, or a name over 64 characters, with a character beyond U+FFFF, a "
-     "control character or one of * / : ; ? \\"},
+     "path badly formed: an empty part, or a name over 64 characters, ending in a dot or a space, with a "
+     "character beyond U+FFFF, a control character or one of * / : ; ? \\"},
     {status::DupName, "IMAPI_E_DUP_NAME", "name already exists in that directory"},
     {status::NoUniqueName, "IMAPI_E_NO_UNIQUE_NAME", "cannot make a unique ISO 9660 name"},
     {status::ItemNotFound, "IMAPI_E_ITEM_NOT_FOUND", "item not found"},

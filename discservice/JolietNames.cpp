@@ -44,6 +44,7 @@ NameProblem CheckItemName(std::u16string_view name, bool joliet) {
     if (!joliet) return NameProblem::None;
     if (name.size() > kJolietMaxNameLength) return NameProblem::TooLong;
     if (outsideUcs2) return NameProblem::OutsideUcs2;
+    if (name.back() == u'.' || name.back() == u' ') return NameProblem::TrailingDotOrSpace;
     return NameProblem::None;
 }
 

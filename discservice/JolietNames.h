@@ -19,12 +19,13 @@ enum class NameProblem {
     ForbiddenCharacter, // a control character or one of * / : ; ? backslash
     BrokenSurrogate,    // an unpaired UTF-16 surrogate: not text at all
     OutsideUcs2,        // a character beyond U+FFFF, which UCS-2 cannot hold
+    TrailingDotOrSpace, // ends in "." or " ", which Windows drops: such a file cannot be opened
 };
 
-// Checks one name (no separators). The length limit and UCS-2 apply only when the
-// image gets a Joliet tree (without it names are only mapped to ISO 9660); the
-// forbidden characters are refused always, since they are not valid in Windows
-// names either.
+// Checks one name (no separators). The length limit, UCS-2 and the trailing dot or
+// space apply only when the image gets a Joliet tree (without it names are only
+// mapped to ISO 9660); the forbidden characters are refused always, since they are
+// not valid in Windows names either.
 NameProblem CheckItemName(std::u16string_view name, bool joliet);
 
 // The key two names of one directory are compared by: Windows reads Joliet without

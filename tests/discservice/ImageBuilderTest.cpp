@@ -47,6 +47,9 @@ TEST(ImageBuilder, AddsAndRefusesItemsWithTheServiceCodes) {
         {"semicolon", u"v;1", false, status::InvalidPath},
         {"control character", u"bell\a", false, status::InvalidPath},
         {"beyond UCS-2", u"emoji \U0001F600", false, status::InvalidPath},
+        {"trailing dot", u"name.", false, status::InvalidPath},
+        {"trailing space", u"Docs\\name ", true, status::InvalidPath},
+        {"trailing dot in the parent", u"Docs.\\x.txt", false, status::InvalidPath},
     };
     for (const AddCase& c : cases) {
         const Status s = c.directory ? image.AddDirectory(c.path) : image.AddFile(c.path, Bytes("data"));
@@ -146,6 +149,7 @@ TEST(ImageBuilder, Iso9660AloneRefusesNinthLevelAndLongNamesPass) {
     // Without Joliet a name is only mapped, so its length does not matter.
     EXPECT_EQ(image.AddFile(std::u16string(100, u'L'), Bytes("x")), status::Ok);
     EXPECT_EQ(image.AddFile(u"emoji \U0001F600", Bytes("x")), status::Ok);
+    EXPECT_EQ(image.AddFile(u"trailing dot.", Bytes("x")), status::Ok);
     std::shared_ptr<const ImageResult> result;
     EXPECT_EQ(image.CreateResultImage(&result), status::Ok);
 
@@ -171,6 +175,9 @@ TEST(ImageBuilder, CheckFileItemName) {
     EXPECT_EQ(image.CheckFileItemName(u"ok name.txt"), status::Ok);
     EXPECT_EQ(image.CheckFileItemName(u"bad:name"), status::InvalidParam);
     EXPECT_EQ(image.CheckFileItemName(std::u16string(65, u'x')), status::InvalidParam);
+    EXPECT_EQ(image.CheckFileItemName(u"name."), status::InvalidParam);
+    EXPECT_EQ(image.CheckFileItemName(u"name "), status::InvalidParam);
+    EXPECT_EQ(image.CheckFileItemName(u"Docs\\x.txt"), status::InvalidParam);
 }
 
 TEST(ImageBuilder, ResultIsASnapshot) {

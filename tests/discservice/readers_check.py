@@ -328,6 +328,8 @@ def check_failures(mkiso, scratch):
     case("colon", lambda s: write(os.path.join(s, "a:b.txt"), b"x"), [], "IMAPI_E_INVALID_PATH")
     case("long name", lambda s: write(os.path.join(s, "x" * 65), b"x"), [], "IMAPI_E_INVALID_PATH")
     case("beyond UCS-2", lambda s: write(os.path.join(s, "emoji \U0001F600"), b"x"), [], "IMAPI_E_INVALID_PATH")
+    case("trailing dot", lambda s: write(os.path.join(s, "name."), b"x"), [], "IMAPI_E_INVALID_PATH")
+    case("trailing space", lambda s: os.makedirs(os.path.join(s, "folder ")), [], "IMAPI_E_INVALID_PATH")
     case("case twins", lambda s: (write(os.path.join(s, "Read.me"), b"1"), write(os.path.join(s, "READ.ME"), b"2")),
          [], "IMAPI_E_DUP_NAME")
     case("label", lambda s: write(os.path.join(s, "a"), b"x"), ["-V", "has space"], "IMAPI_E_INVALID_VOLUME_NAME")
