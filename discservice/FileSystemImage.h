@@ -4,6 +4,8 @@
 // image and hands out a result from which the image is read on demand.
 //
 // Every call returns the service's result code (ImageStatus.h); nothing is thrown.
+// After a failed call LastError may tell more than the code: the folder that could
+// not be used, the text of an exception that a source threw.
 #pragma once
 
 #include "ByteSource.h"
@@ -99,8 +101,18 @@ class FileSystemImage {
 
     Status CreateResultImage(std::shared_ptr<const ImageResult>* result) const;
 
+    // What went wrong in the last failed call beyond its code; empty when the code
+    // says it all. Each call clears it first.
+    const std::string& LastError() const { return lastError_; }
+
   private:
     bool Joliet() const { return (fileSystems_ & file_system::Joliet) != 0; }
+    Status AddDirectoryNow(std::u16string_view path, const ItemOptions& options);
+    Status AddFileNow(std::u16string_view path, std::shared_ptr<ByteSource> source,
+                      const ItemOptions& options);
+    // The working directory, else the system's temporary folder; InvalidWorkingDirectory
+    // when that cannot be found.
+    Status StagingFolder(std::filesystem::path* folder) const;
     Status ParsePath(std::u16string_view path, std::vector<std::u16string_view>* names) const;
     // Splits and checks a new item's path and finds the directory it goes in.
     Status FindParentOf(std::u16string_view path, std::vector<std::u16string_view>* names,
@@ -118,6 +130,7 @@ class FileSystemImage {
     std::uint32_t sessionStartBlock_ = 0;
     std::optional<Timestamp> creationTime_;
     std::shared_ptr<StagingArea> staging_;
+    mutable std::string lastError_;
 };
 
 } // namespace quillon::discimage

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace quillon::discimage {
 
@@ -20,34 +19,36 @@ Status ImageReader::Read(std::uint64_t offset, void* buffer, std::size_t length,
     length = static_cast<std::size_t>(std::min<std::uint64_t>(length, size - offset));
     auto* out = static_cast<std::uint8_t*>(buffer);
     const auto& extents = plan_->extents;
-    try {
-        while (*done < length) {
-            const std::uint64_t pos = offset + *done;
-            const auto block = static_cast<std::uint32_t>(pos / kBlockSize);
-            auto it = std::upper_bound(extents.begin(), extents.end(), block,
-                                       [](std::uint32_t b, const Extent& e) { return b < e.firstBlock; });
-            DISC_CHECK(it != extents.begin());
-            --it;
-            const Extent& e = *it;
-            const std::uint64_t start = std::uint64_t{e.firstBlock} * kBlockSize;
-            const std::uint64_t end = start + std::uint64_t{e.blocks} * kBlockSize;
-            DISC_CHECK(pos >= start && pos < end);
-            const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(length - *done, end - pos));
-            const Status s = e.kind == ExtentKind::FileData
-                                 ? ReadFileData(e, pos - start, out + *done, n)
-                                 : ReadMetadata(static_cast<std::size_t>(it - extents.begin()), pos - start,
-                                                out + *done, n);
-            if (Failed(s)) return s;
-            *done += n;
-        }
-    } catch (const std::bad_alloc&) {
-        lastError_ = "out of memory";
-        return status::OutOfMemory;
-    } catch (const InternalError& e) {
-        lastError_ = e.what();
-        return status::InternalError;
+    const Status result = Guarded(
+        [&] {
+            while (*done < length) {
+                const std::uint64_t pos = offset + *done;
+                const auto block = static_cast<std::uint32_t>(pos / kBlockSize);
+                auto it = std::upper_bound(extents.begin(), extents.end(), block,
+                                           [](std::uint32_t b, const Extent& e) { return b < e.firstBlock; });
+                DISC_CHECK(it != extents.begin());
+                --it;
+                const Extent& e = *it;
+                const std::uint64_t start = std::uint64_t{e.firstBlock} * kBlockSize;
+                const std::uint64_t end = start + std::uint64_t{e.blocks} * kBlockSize;
+                DISC_CHECK(pos >= start && pos < end);
+                const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(length - *done, end - pos));
+                const Status s = e.kind == ExtentKind::FileData
+                                     ? ReadFileData(e, pos - start, out + *done, n)
+                                     : ReadMetadata(static_cast<std::size_t>(it - extents.begin()),
+                                                    pos - start, out + *done, n);
+                if (Failed(s)) return s;
+                *done += n;
+            }
+            return status::Ok;
+        },
+        &lastError_);
+    if (Failed(result)) {
+        // After a throw the open source may be anywhere; the next read opens it anew.
+        source_.reset();
+        openFile_ = kNone;
     }
-    return status::Ok;
+    return result;
 }
 
 void ImageReader::Render(std::size_t index) {
@@ -111,6 +112,11 @@ Status ImageReader::ReadFileData(const Extent& e, std::uint64_t offset, std::uin
         std::size_t got = 0;
         if (Failed(source_->ReadAt(offset, out, want, &got)))
             return Fail(status::StreamReadFailure, file, "read failed");
+        // The count is the source's word; a larger one would be taken as bytes it never gave.
+        if (got > want)
+            return Fail(status::StreamReadFailure, file,
+                        "read " + std::to_string(got) + " bytes where " + std::to_string(want) +
+                            " were asked for");
         if (got != want)
             return Fail(status::StreamInconsistency, file,
                         "ended early: it became shorter since it was added");

@@ -21,9 +21,10 @@ class ImageReader {
     std::uint64_t Size() const { return plan_->SizeInBytes(); }
 
     // Reads up to length bytes at offset; *done is below length only where the image
-    // ends. A file that cannot be opened or read fails with StreamReadFailure, one
-    // whose size differs from when it was added with StreamInconsistency; the bytes
-    // before the failure are in buffer and counted in *done.
+    // ends. A file that cannot be opened or read fails with StreamReadFailure, as does
+    // one that claims more bytes than it was asked for; one whose size differs from
+    // when it was added fails with StreamInconsistency. The bytes before the failure
+    // are in buffer and counted in *done. Nothing is thrown, whatever the sources throw.
     Status Read(std::uint64_t offset, void* buffer, std::size_t length, std::size_t* done);
 
     // After a failed Read: the source and what went wrong, for messages.

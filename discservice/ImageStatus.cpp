@@ -35,6 +35,8 @@ constexpr StatusText kTexts[] = {
     {status::Iso9660Levels, "IMAPI_E_ISO9660_LEVELS",
      "an ISO 9660-only image is limited to 8 directory levels and 255-character paths"},
     {status::DataTooBig, "IMAPI_E_DATA_TOO_BIG", "file of 4 GiB or more"},
+    {status::InvalidWorkingDirectory, "IMAPI_E_INVALID_WORKING_DIRECTORY",
+     "the working folder for staged copies cannot be used"},
     {status::OutOfMemory, "E_OUTOFMEMORY", "out of memory"},
     {status::InvalidArg, "E_INVALIDARG", "invalid argument"},
 };
@@ -62,6 +64,15 @@ std::string DescribeStatus(Status s) {
     const StatusText* t = Find(s);
     if (!t) return Hex(s);
     return std::string(t->name) + " (" + Hex(s) + "): " + t->meaning;
+}
+
+void SetCause(std::string* cause, const char* text) noexcept {
+    if (!cause) return;
+    try {
+        *cause = text;
+    } catch (...) {
+        cause->clear();
+    }
 }
 
 void FailCheck(const char* expression, const char* file, int line) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +37,8 @@ inline constexpr Status Iso9660Levels = MakeStatus(0xC0AAB131u);       // IMAPI_
 inline constexpr Status DataTooBig = MakeStatus(0xC0AAB132u);          // IMAPI_E_DATA_TOO_BIG
 inline constexpr Status OutOfMemory = MakeStatus(0x8007000Eu);         // E_OUTOFMEMORY
 inline constexpr Status InvalidArg = MakeStatus(0x80070057u);          // E_INVALIDARG
+// IMAPI_E_INVALID_WORKING_DIRECTORY
+inline constexpr Status InvalidWorkingDirectory = MakeStatus(0xC0AAB140u);
 } // namespace status
 
 inline bool Failed(Status s) {
@@ -54,6 +58,29 @@ class InternalError : public std::logic_error {
 };
 
 [[noreturn]] void FailCheck(const char* expression, const char* file, int line);
+
+// Stores text in *cause (when given) without ever throwing: a cause that cannot be
+// stored for lack of memory is dropped, the code that goes with it is not.
+void SetCause(std::string* cause, const char* text) noexcept;
+
+// Runs body (which returns a Status) so that no exception leaves it: bad_alloc
+// becomes OutOfMemory, anything else InternalError, and the exception's text goes
+// to *cause for messages. Every public call of the core goes through it, since the
+// sources it calls are not ours and the COM layer above must never see a throw.
+template <class Body> Status Guarded(Body&& body, std::string* cause) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        SetCause(cause, "out of memory");
+        return status::OutOfMemory;
+    } catch (const std::exception& e) {
+        SetCause(cause, e.what());
+        return status::InternalError;
+    } catch (...) {
+        SetCause(cause, "an unknown exception");
+        return status::InternalError;
+    }
+}
 
 } // namespace quillon::discimage
 

@@ -201,52 +201,50 @@ void PlaceDirectories(BlockAllocator& blocks, PlannedTree& tree) {
     }
 }
 
+Status PlanNow(const ImageNode& root, const PlanOptions& options, std::shared_ptr<const ImagePlan>* result) {
+    auto plan = std::make_shared<ImagePlan>();
+    plan->volume = options.volume;
+    plan->sessionStartBlock = options.sessionStartBlock;
+    if (options.joliet) plan->joliet.emplace();
+
+    // The tree that holds every item goes first; it decides the order of the file data.
+    std::unordered_map<const ImageNode*, std::uint32_t> fileIndex;
+    TreeBuilder builder(*plan, fileIndex);
+    if (plan->joliet) {
+        Status s = builder.Build(root, true, &*plan->joliet);
+        if (Failed(s)) return s;
+    }
+    Status s = builder.Build(root, false, &plan->iso);
+    if (Failed(s)) return s;
+
+    SizeTree(plan->iso);
+    if (plan->joliet) SizeTree(*plan->joliet);
+
+    BlockAllocator blocks(*plan);
+    blocks.Add(kSystemAreaBlocks, ExtentKind::SystemArea);
+    blocks.Add(1, ExtentKind::PrimaryDescriptor);
+    if (plan->joliet) blocks.Add(1, ExtentKind::JolietDescriptor);
+    blocks.Add(1, ExtentKind::Terminator);
+    PlacePathTables(blocks, plan->iso);
+    if (plan->joliet) PlacePathTables(blocks, *plan->joliet);
+    PlaceDirectories(blocks, plan->iso);
+    if (plan->joliet) PlaceDirectories(blocks, *plan->joliet);
+    for (std::uint32_t i = 0; i < plan->files.size(); ++i) {
+        PlannedFile& f = plan->files[i];
+        DISC_CHECK(f.size <= 0xFFFFFFFFu);
+        if (f.size > 0) f.lba = blocks.Add(BlocksFor(f.size), ExtentKind::FileData, false, false, i);
+    }
+    if (blocks.Overflow()) return status::ImageSizeLimit;
+    plan->totalBlocks = static_cast<std::uint32_t>(blocks.Cursor());
+    *result = std::move(plan);
+    return status::Ok;
+}
+
 } // namespace
 
-Status PlanImage(const ImageNode& root, const PlanOptions& options,
-                 std::shared_ptr<const ImagePlan>* result) {
-    try {
-        auto plan = std::make_shared<ImagePlan>();
-        plan->volume = options.volume;
-        plan->sessionStartBlock = options.sessionStartBlock;
-        if (options.joliet) plan->joliet.emplace();
-
-        // The tree that holds every item goes first; it decides the order of the file data.
-        std::unordered_map<const ImageNode*, std::uint32_t> fileIndex;
-        TreeBuilder builder(*plan, fileIndex);
-        if (plan->joliet) {
-            Status s = builder.Build(root, true, &*plan->joliet);
-            if (Failed(s)) return s;
-        }
-        Status s = builder.Build(root, false, &plan->iso);
-        if (Failed(s)) return s;
-
-        SizeTree(plan->iso);
-        if (plan->joliet) SizeTree(*plan->joliet);
-
-        BlockAllocator blocks(*plan);
-        blocks.Add(kSystemAreaBlocks, ExtentKind::SystemArea);
-        blocks.Add(1, ExtentKind::PrimaryDescriptor);
-        if (plan->joliet) blocks.Add(1, ExtentKind::JolietDescriptor);
-        blocks.Add(1, ExtentKind::Terminator);
-        PlacePathTables(blocks, plan->iso);
-        if (plan->joliet) PlacePathTables(blocks, *plan->joliet);
-        PlaceDirectories(blocks, plan->iso);
-        if (plan->joliet) PlaceDirectories(blocks, *plan->joliet);
-        for (std::uint32_t i = 0; i < plan->files.size(); ++i) {
-            PlannedFile& f = plan->files[i];
-            DISC_CHECK(f.size <= 0xFFFFFFFFu);
-            if (f.size > 0) f.lba = blocks.Add(BlocksFor(f.size), ExtentKind::FileData, false, false, i);
-        }
-        if (blocks.Overflow()) return status::ImageSizeLimit;
-        plan->totalBlocks = static_cast<std::uint32_t>(blocks.Cursor());
-        *result = std::move(plan);
-        return status::Ok;
-    } catch (const std::bad_alloc&) {
-        return status::OutOfMemory;
-    } catch (const InternalError&) {
-        return status::InternalError;
-    }
+Status PlanImage(const ImageNode& root, const PlanOptions& options, std::shared_ptr<const ImagePlan>* result,
+                 std::string* cause) {
+    return Guarded([&] { return PlanNow(root, options, result); }, cause);
 }
 
 } // namespace quillon::discimage

@@ -10,6 +10,7 @@
 #include "ImageTree.h"
 
 #include <memory>
+#include <string>
 
 namespace quillon::discimage {
 
@@ -31,7 +32,9 @@ struct PlanOptions {
 // Joliet tree holds everything; readers of the primary tree alone see the top of
 // the hierarchy). Without Joliet they make the plan fail with Iso9660Levels.
 // A Joliet name over 64 characters gives InvalidPath, more than 65535 directories
-// TooManyDirs, an image past 2^31 - 1 blocks ImageSizeLimit.
-Status PlanImage(const ImageNode& root, const PlanOptions& options, std::shared_ptr<const ImagePlan>* plan);
+// TooManyDirs, an image past 2^31 - 1 blocks ImageSizeLimit. Nothing is thrown: an
+// exception becomes OutOfMemory or InternalError, its text in *cause when given.
+Status PlanImage(const ImageNode& root, const PlanOptions& options, std::shared_ptr<const ImagePlan>* plan,
+                 std::string* cause = nullptr);
 
 } // namespace quillon::discimage

@@ -4,7 +4,9 @@
 #include "NativeFile.h"
 
 #include <algorithm>
-#include <random>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -40,24 +42,70 @@ class StagedFileSource : public ByteSource {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
 
+// Numbers for the names of staging folders. Creating the folder is what makes it
+// ours, so they only need to differ between tries and between processes that start
+// together; unlike std::random_device, this source cannot fail.
+std::atomic<std::uint64_t> g_nameCounter{0};
+
+std::uint64_t NameNumber() {
+    std::uint64_t x =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
+        (g_nameCounter++ * 0x9E3779B97F4A7C15ull) ^ reinterpret_cast<std::uintptr_t>(&x);
+    // splitmix64's finaliser spreads the bits, so near times give unrelated names.
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+// Removes a copy that was not handed out, on every way out of Stage.
+class PartialCopy {
+  public:
+    explicit PartialCopy(std::filesystem::path path) : path_(std::move(path)) {}
+    ~PartialCopy() {
+        if (kept_) return;
+        int error = 0;
+        (void)file_.Close(&error); // the copy is going away; its late errors do not matter
+        std::error_code ec;
+        std::filesystem::remove(path_, ec);
+    }
+    PartialCopy(const PartialCopy&) = delete;
+    PartialCopy& operator=(const PartialCopy&) = delete;
+
+    NativeFile& File() { return file_; }
+    void Keep() { kept_ = true; }
+
+  private:
+    std::filesystem::path path_;
+    NativeFile file_;
+    bool kept_ = false;
+};
+
 } // namespace
 
-Status StagingArea::Create(const std::filesystem::path& workingDirectory,
-                           std::shared_ptr<StagingArea>* area) {
+Status StagingArea::Create(const std::filesystem::path& workingDirectory, std::shared_ptr<StagingArea>* area,
+                           std::string* detail) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(workingDirectory, ec)) return status::InvalidParam;
-    std::random_device random;
+    if (!std::filesystem::is_directory(workingDirectory, ec)) {
+        *detail = PathForDisplay(workingDirectory) + ": the working folder cannot be found";
+        if (ec) *detail += ": " + ec.message();
+        return status::InvalidWorkingDirectory;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path folder =
-            workingDirectory / ("quillon-stage-" + std::to_string(random() % 100000000u));
+            workingDirectory / ("quillon-stage-" + std::to_string(NameNumber() % 100000000u));
         // Creating the folder is the atomic step that makes it ours alone.
         if (std::filesystem::create_directory(folder, ec)) {
             area->reset(new StagingArea(folder));
             return status::Ok;
         }
-        if (ec) return status::InvalidParam;
+        if (ec) {
+            *detail = PathForDisplay(folder) + ": cannot be created: " + ec.message();
+            return status::InvalidWorkingDirectory;
+        }
     }
-    return status::InternalError;
+    *detail = PathForDisplay(workingDirectory) + ": no free name for a staging folder";
+    return status::InvalidWorkingDirectory;
 }
 
 StagingArea::~StagingArea() {
@@ -66,19 +114,21 @@ StagingArea::~StagingArea() {
 }
 
 Status StagingArea::Stage(const ByteSource& source, std::uint64_t expectedSize,
-                          std::shared_ptr<ByteSource>* staged) {
+                          std::shared_ptr<ByteSource>* staged, std::string* detail) {
     const std::filesystem::path path = folder_ / (std::to_string(next_++) + ".dat");
     std::unique_ptr<SourceReader> reader;
-    if (Failed(source.Open(&reader))) return status::StreamReadFailure;
+    if (Failed(source.Open(&reader)) || !reader) {
+        *detail = source.Describe() + ": cannot be opened";
+        return status::StreamReadFailure;
+    }
 
     int error = 0;
-    NativeFile out = NativeFile::CreateForWriting(path, true, &error);
-    if (!out.IsOpen()) return status::StreamReadFailure;
-    auto removeCopy = [&] {
-        out.Close(&error);
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-    };
+    PartialCopy copy(path);
+    copy.File() = NativeFile::CreateForWriting(path, true, &error);
+    if (!copy.File().IsOpen()) {
+        *detail = PathForDisplay(path) + ": the staged copy cannot be created: " + ErrorText(error);
+        return status::InvalidWorkingDirectory;
+    }
 
     std::vector<std::uint8_t> buffer(
         static_cast<std::size_t>(std::min<std::uint64_t>(kCopyChunk, expectedSize)));
@@ -88,30 +138,38 @@ Status StagingArea::Stage(const ByteSource& source, std::uint64_t expectedSize,
             static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), expectedSize - copied));
         std::size_t got = 0;
         if (Failed(reader->ReadAt(copied, buffer.data(), want, &got))) {
-            removeCopy();
+            *detail = source.Describe() + ": read failed";
+            return status::StreamReadFailure;
+        }
+        // The count is the source's word; more than the buffer holds would copy past it.
+        if (got > want) {
+            *detail = source.Describe() + ": read " + std::to_string(got) + " bytes where " +
+                      std::to_string(want) + " were asked for";
             return status::StreamReadFailure;
         }
         if (got == 0) {
-            removeCopy();
+            *detail = source.Describe() + ": ended after " + std::to_string(copied) + " of " +
+                      std::to_string(expectedSize) + " bytes";
             return status::StreamInconsistency;
         }
-        if (!out.WriteAll(buffer.data(), got, &error)) {
-            removeCopy();
-            return status::StreamReadFailure;
+        if (!copy.File().WriteAll(buffer.data(), got, &error)) {
+            *detail = PathForDisplay(path) + ": the staged copy cannot be written: " + ErrorText(error);
+            return status::InvalidWorkingDirectory;
         }
         copied += got;
     }
     std::uint64_t now = 0;
     if (Failed(reader->CurrentSize(&now)) || now != expectedSize) {
-        removeCopy();
+        *detail = source.Describe() + ": its size changed while it was copied";
         return status::StreamInconsistency;
     }
-    if (!out.Close(&error)) {
-        removeCopy();
-        return status::StreamReadFailure;
+    if (!copy.File().Close(&error)) {
+        *detail = PathForDisplay(path) + ": the staged copy cannot be written: " + ErrorText(error);
+        return status::InvalidWorkingDirectory;
     }
     *staged = std::make_shared<StagedFileSource>(shared_from_this(), path, source.ModificationTime(),
                                                  source.Describe());
+    copy.Keep();
     return status::Ok;
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace quillon::discimage {
 namespace {
 
@@ -48,6 +50,83 @@ TEST(SourceFailure, ReadingFailsWithTheMatchingCode) {
         if (c.expected != status::Ok) {
             EXPECT_NE(error.find("scripted"), std::string::npos) << error;
         }
+    }
+}
+
+TEST(SourceFailure, SourceThatClaimsMoreThanItWasAskedForIsRefused) {
+    test::Script script;
+    script.claimExtra = 5000; // far past any buffer handed to it
+    FileSystemImage image;
+    ASSERT_EQ(image.AddFile(u"file", std::make_shared<test::ScriptedSource>(script)), status::Ok);
+    std::string error;
+    EXPECT_EQ(ReadWholeImage(*test::Build(image), &error), status::StreamReadFailure);
+    EXPECT_NE(error.find("asked for"), std::string::npos) << error;
+
+    const auto work = test::ScratchFolder("claims-more");
+    FileSystemImage staged;
+    ASSERT_EQ(staged.SetWorkingDirectory(work), status::Ok);
+    staged.SetStageFiles(true);
+    EXPECT_EQ(staged.AddFile(u"file", std::make_shared<test::ScriptedSource>(script)),
+              status::StreamReadFailure);
+    EXPECT_NE(staged.LastError().find("asked for"), std::string::npos) << staged.LastError();
+    EXPECT_EQ(staged.FileCount(), 0u);
+}
+
+struct ThrowCase {
+    const char* what;
+    test::Script::Throw where;
+    bool nonStandard;
+    const char* cause;
+};
+
+const ThrowCase kThrowCases[] = {
+    {"size", test::Script::Throw::InSize, false, "scripted size"},
+    {"size, not a std::exception", test::Script::Throw::InSize, true, "unknown exception"},
+    {"open", test::Script::Throw::InOpen, false, "scripted open"},
+    {"read", test::Script::Throw::InRead, false, "scripted read"},
+    {"read, not a std::exception", test::Script::Throw::InRead, true, "unknown exception"},
+};
+
+test::Script Throwing(const ThrowCase& c) {
+    test::Script script;
+    script.throwIn = c.where;
+    script.throwNonStandard = c.nonStandard;
+    return script;
+}
+
+std::size_t CountEntries(const std::filesystem::path& folder);
+
+TEST(SourceFailure, ExceptionsOfSourcesBecomeCodesWhenAdded) {
+    for (const bool stage : {false, true}) {
+        for (const ThrowCase& c : kThrowCases) {
+            // Without staging only the size is asked for when a file is added.
+            if (!stage && c.where != test::Script::Throw::InSize) continue;
+            const auto work = test::ScratchFolder("throwing");
+            FileSystemImage image;
+            ASSERT_EQ(image.SetWorkingDirectory(work), status::Ok);
+            image.SetStageFiles(stage);
+            EXPECT_EQ(image.AddFile(u"x", std::make_shared<test::ScriptedSource>(Throwing(c))),
+                      status::InternalError)
+                << c.what;
+            EXPECT_NE(image.LastError().find(c.cause), std::string::npos)
+                << c.what << ": " << image.LastError();
+            EXPECT_EQ(image.FileCount(), 0u);
+            EXPECT_LE(CountEntries(work), 1u) << c.what << ": a copy was left behind";
+            // The image goes on as before.
+            EXPECT_EQ(image.AddFile(u"x", test::Bytes("fine")), status::Ok);
+            EXPECT_TRUE(image.LastError().empty());
+        }
+    }
+}
+
+TEST(SourceFailure, ExceptionsOfSourcesBecomeCodesWhenRead) {
+    for (const ThrowCase& c : kThrowCases) {
+        if (c.where == test::Script::Throw::InSize) continue;
+        FileSystemImage image;
+        ASSERT_EQ(image.AddFile(u"x", std::make_shared<test::ScriptedSource>(Throwing(c))), status::Ok);
+        std::string error;
+        EXPECT_EQ(ReadWholeImage(*test::Build(image), &error), status::InternalError) << c.what;
+        EXPECT_NE(error.find(c.cause), std::string::npos) << c.what << ": " << error;
     }
 }
 
@@ -115,6 +194,37 @@ TEST(Staging, CopiesKeepTheContentAndGoAwayWithTheImage) {
     result.reset();
     EXPECT_EQ(CountEntries(work), 0u);
 }
+
+TEST(Staging, MissingWorkingFolderIsNamed) {
+    const auto work = test::ScratchFolder("staging-gone") / "work";
+    std::filesystem::create_directories(work);
+    FileSystemImage image;
+    ASSERT_EQ(image.SetWorkingDirectory(work), status::Ok);
+    image.SetStageFiles(true);
+    std::filesystem::remove(work);
+    EXPECT_EQ(image.AddFile(u"a", test::Bytes("a")), status::InvalidWorkingDirectory);
+    EXPECT_NE(image.LastError().find(PathForDisplay(work)), std::string::npos) << image.LastError();
+    EXPECT_EQ(StatusName(status::InvalidWorkingDirectory), "IMAPI_E_INVALID_WORKING_DIRECTORY");
+}
+
+#ifndef _WIN32
+TEST(Staging, MissingTemporaryFolderIsNamed) {
+    const auto missing = test::ScratchFolder("staging-no-temp") / "missing";
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    ::setenv("TMPDIR", missing.c_str(), 1);
+    FileSystemImage image;
+    image.SetStageFiles(true);
+    const Status s = image.AddFile(u"a", test::Bytes("a"));
+    const std::string error = image.LastError();
+    if (old)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    EXPECT_EQ(s, status::InvalidWorkingDirectory);
+    EXPECT_NE(error.find(missing.native()), std::string::npos) << error;
+}
+#endif
 
 TEST(Staging, FailedCopyLeavesNothingBehind) {
     const auto work = test::ScratchFolder("staging-fail");

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace quillon::discimage::test {
 
@@ -58,6 +59,11 @@ std::uint8_t PatternByte(std::uint64_t offset, std::uint32_t seed) {
 
 namespace {
 
+[[noreturn]] void ThrowAs(const Script& s, const char* where) {
+    if (s.throwNonStandard) throw 42;
+    throw std::runtime_error(std::string("scripted ") + where);
+}
+
 class PatternReader : public SourceReader {
   public:
     PatternReader(std::uint64_t size, std::uint32_t seed) : size_(size), seed_(seed) {}
@@ -86,11 +92,12 @@ class ScriptedReader : public SourceReader {
     explicit ScriptedReader(Script s) : s_(s) {}
     Status ReadAt(std::uint64_t offset, void* buffer, std::size_t length, std::size_t* done) override {
         *done = 0;
+        if (s_.throwIn == Script::Throw::InRead) ThrowAs(s_, "read");
         if (s_.failRead) return status::StreamReadFailure;
         if (offset >= s_.bytesAvailable) return status::Ok;
         const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(length, s_.bytesAvailable - offset));
         std::memset(buffer, 'x', n);
-        *done = n;
+        *done = n + s_.claimExtra;
         finished_ = offset + n >= s_.sizeWhenAdded;
         return status::Ok;
     }
@@ -117,12 +124,14 @@ Status PatternSource::Open(std::unique_ptr<SourceReader>* reader) const {
 }
 
 Status ScriptedSource::Size(std::uint64_t* size) const {
+    if (script_.throwIn == Script::Throw::InSize) ThrowAs(script_, "size");
     if (script_.failSize) return status::StreamReadFailure;
     *size = script_.sizeWhenAdded;
     return status::Ok;
 }
 
 Status ScriptedSource::Open(std::unique_ptr<SourceReader>* reader) const {
+    if (script_.throwIn == Script::Throw::InOpen) ThrowAs(script_, "open");
     if (script_.failOpen) return status::StreamReadFailure;
     *reader = std::make_unique<ScriptedReader>(script_);
     return status::Ok;

@@ -50,6 +50,11 @@ struct Script {
     bool failSize = false;
     bool failOpen = false;
     bool failRead = false;
+    // Where the source throws instead of answering: a std::runtime_error naming the
+    // place ("scripted size", "scripted open", "scripted read"), or an int.
+    enum class Throw { Nowhere, InSize, InOpen, InRead } throwIn = Throw::Nowhere;
+    bool throwNonStandard = false;
+    std::size_t claimExtra = 0; // each read reports this many bytes more than it gave
 };
 class ScriptedSource : public ByteSource {
   public:
