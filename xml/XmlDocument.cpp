@@ -1,5 +1,6 @@
 #include "XmlDocument.h"
 
+#include "XmlGuard.h"
 #include "XmlUnicode.h"
 
 const char* const kXmlDefaultDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>";
@@ -62,11 +63,11 @@ void XmlDocument::Close() {
     root_.reset();
     header_.reset();
     ForgetFileName();
-    wideName_ = false;
 }
 
 void XmlDocument::ForgetFileName() {
     hasFileName_ = false;
+    wideName_ = false;
     fileName_.clear();
     wideFileName_.clear();
 }
@@ -86,13 +87,20 @@ void XmlDocument::SetHeader(std::unique_ptr<XmlHeader> header) {
     header_ = std::move(header);
 }
 
-void XmlDocument::Assign(const XmlDocument& other) {
-    // Copies first, so assigning a document to itself keeps its content.
-    auto header = other.header_ ? other.header_->Copy() : nullptr;
-    auto root = other.root_ ? other.root_->Clone(nullptr) : nullptr;
-    Close();
-    header_ = std::move(header);
-    root_ = std::move(root);
-    errorCode_ = XmlErrorNone;
-    autoSave_ = false;
+int XmlDocument::Assign(const XmlDocument& other) {
+    return XmlGuarded(0, [&] {
+        // Copies first, so assigning a document to itself keeps its content.
+        auto header = other.header_ ? other.header_->Copy() : nullptr;
+        std::unique_ptr<XmlElement> root;
+        if (other.root_) {
+            root = other.root_->Clone(nullptr);
+            if (!root) return 0;
+        }
+        Close();
+        header_ = std::move(header);
+        root_ = std::move(root);
+        errorCode_ = XmlErrorNone;
+        autoSave_ = false;
+        return 1;
+    });
 }

@@ -5,6 +5,7 @@
 
 #include "XmlElement.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -100,12 +101,27 @@ class XmlDocument {
     }
 #endif
 
-    // Saving (writer). target: a file name (char, or char16_t when the document's name
-    // is wide), null for the document's own file name; for kind 1 a zero-filled char
-    // buffer that the text is appended to. Returns 1 on success, 0 otherwise.
-    int Save(const void* target, bool raw, int outputKind, XmlTransform* transform = nullptr,
+    // Saving (writer). Returns 1 on success, 0 otherwise; nothing is written when it
+    // fails before the file is created. The type of target decides what it is:
+    // - nullptr: the document's own file name (narrow or UTF-16 as it was opened);
+    //   0 when the document has none, and always 0 for kind 1;
+    // - char*: a zero-filled buffer the text is appended to for kind 1, otherwise a
+    //   narrow file name;
+    // - const char*: a narrow file name (null means the document's own); 0 for kind 1;
+    // - const char16_t* (and wchar_t on Windows): a UTF-16 file name; 0 for kind 1.
+    int Save(std::nullptr_t, bool raw, int outputKind, XmlTransform* transform = nullptr, int reserved = 0);
+    int Save(char* target, bool raw, int outputKind, XmlTransform* transform = nullptr, int reserved = 0);
+    int Save(const char* fileName, bool raw, int outputKind, XmlTransform* transform = nullptr,
              int reserved = 0);
-    // The text Save would put in a memory buffer.
+    int Save(const char16_t* fileName, bool raw, int outputKind, XmlTransform* transform = nullptr,
+             int reserved = 0);
+#ifdef _WIN32
+    int Save(const wchar_t* fileName, bool raw, int outputKind, XmlTransform* transform = nullptr,
+             int reserved = 0) {
+        return Save(reinterpret_cast<const char16_t*>(fileName), raw, outputKind, transform, reserved);
+    }
+#endif
+    // The text Save would put in a memory buffer (empty when it cannot be composed).
     std::string SaveToString(bool raw);
 
     // Saves first when the auto-save flag is set and there is a file name, then frees
@@ -121,7 +137,9 @@ class XmlDocument {
         return header_.get();
     }
     void SetHeader(std::unique_ptr<XmlHeader> header);
-    void Assign(const XmlDocument& other);
+    // 1 when this document became a copy of other; 0 (and this document unchanged) when
+    // a swapped-out child of other could not be restored.
+    int Assign(const XmlDocument& other);
 
     std::uint32_t GetErrorCode() const {
         return errorCode_;
@@ -153,7 +171,10 @@ class XmlDocument {
   private:
     void ForgetFileName();
     void SetDefaultContent();
+    void LoadSource(const void* source, int kind, XmlTransform* transform);
+    void WriteSetting(const char* path, const char* key, const char* value);
     void ParseText(const char* text);
+    int SaveToFile(const void* fileName, bool wide, bool raw, int outputKind, XmlTransform* transform);
 
     std::uint32_t errorCode_ = XmlErrorNone;
     bool hasFileName_ = false;

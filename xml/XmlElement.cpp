@@ -1,10 +1,11 @@
 #include "XmlElement.h"
 
 #include "XmlEncode.h"
-#include "XmlSwap.h"
+#include "XmlGuard.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -66,17 +67,16 @@ void XmlElement::ParseTag(std::string_view s, int mode) {
     std::size_t i = 0;
     while (i < n && !IsNameEnd(s[i]))
         ++i;
-    std::string_view nameText = s.substr(0, i);
-    std::string plain;
-    if (nameText.find('<') != std::string_view::npos) {
-        for (char c : nameText)
-            if (c != '<') plain += c;
-        nameText = plain;
-    }
-    if (nameText.find_first_of("&<>\"'") == std::string_view::npos)
+    // The name is taken as it stands, like the values: encoding it again would make
+    // every load and save of a name with a reference in it one level longer.
+    const std::string_view nameText = s.substr(0, i);
+    if (nameText.find('<') == std::string_view::npos) {
         name_.assign(nameText);
-    else
-        name_ = XmlEncodeString(nameText);
+    } else {
+        name_.clear();
+        for (char c : nameText)
+            if (c != '<') name_ += c;
+    }
 
     for (;;) {
         while (i < n && (s[i] == ' ' || s[i] == '\t'))
@@ -113,10 +113,8 @@ int XmlElement::AddChildFromText(const char* tagText) {
 
 int XmlElement::AddChild(std::unique_ptr<XmlElement> child) {
     if (!child) return GetChildCount();
-    GrowChildren();
     child->parent_ = this;
-    children_.push_back(child.release());
-    return GetChildCount();
+    return InsertSlot(child.release(), GetChildCount(), false);
 }
 
 int XmlElement::InsertChild(int index, std::unique_ptr<XmlElement> child) {
@@ -138,13 +136,28 @@ int XmlElement::InsertSlot(XmlElement* child, int index, bool linked) {
         extras.linked.emplace_back(1, child);
     }
     GrowChildren();
-    if (index >= GetChildCount()) {
-        children_.push_back(child);
-        return GetChildCount();
+    const bool append = index >= GetChildCount();
+    index = append ? GetChildCount() : std::max(index, 0);
+    if (HasSwappedSlots()) {
+        auto& files = extras_->swapFiles;
+        files.insert(files.begin() + index, std::string());
     }
-    index = std::max(index, 0);
     children_.insert(children_.begin() + index, child);
-    return index;
+    return append ? GetChildCount() : index;
+}
+
+void XmlElement::EraseSlot(int index) {
+    children_.erase(children_.begin() + index);
+    if (HasSwappedSlots()) extras_->swapFiles.erase(extras_->swapFiles.begin() + index);
+}
+
+void XmlElement::ForgetSwapFile(int index) {
+    if (!HasSwappedSlots()) return;
+    std::string& name = extras_->swapFiles[static_cast<std::size_t>(index)];
+    if (name.empty()) return;
+    std::remove(name.c_str());
+    name.clear();
+    if (--extras_->swappedCount == 0) extras_->swapFiles.clear();
 }
 
 bool XmlElement::IsLinkedChild(const XmlElement* child) const {
@@ -168,12 +181,12 @@ int XmlElement::RemoveChild(int index) {
     if (index < 0 || index >= GetChildCount()) return GetChildCount();
     XmlElement* child = children_[static_cast<std::size_t>(index)];
     if (!child)
-        XmlDiscardSwapFile(SwapFileName(index));
+        ForgetSwapFile(index);
     else if (IsLinkedChild(child))
         Unlink(child);
     else
         delete child;
-    children_.erase(children_.begin() + index);
+    EraseSlot(index);
     return GetChildCount();
 }
 
@@ -185,7 +198,7 @@ int XmlElement::DetachChild(int index, std::unique_ptr<XmlElement>& out) {
     XmlElement* child = children_[static_cast<std::size_t>(index)];
     if ((!child && !SwapIn(index)) || IsLinkedChild(child)) return GetChildCount();
     child = children_[static_cast<std::size_t>(index)];
-    children_.erase(children_.begin() + index);
+    EraseSlot(index);
     child->parent_ = nullptr;
     out.reset(child);
     return GetChildCount();
@@ -228,7 +241,12 @@ XmlElement* XmlElement::FindChild(const char* name, bool create, const char* tag
     const int index = FindChildIndex(name);
     if (index >= 0) return children_[static_cast<std::size_t>(index)];
     if (!create) return nullptr;
-    AddChildFromText(tagText ? tagText : name);
+    if (tagText)
+        AddChildFromText(tagText);
+    else if (name)
+        AddChild(Create(this, XmlEncodeName(name).c_str(), 1));
+    else
+        return nullptr;
     return children_.back();
 }
 
@@ -343,28 +361,29 @@ XmlCData* XmlElement::GetCData(int index) const {
     return extras_ ? At(extras_->cdata, index) : nullptr;
 }
 
-void XmlElement::SortChildren(XmlElementCompare compare) {
-    // Sorting moves slots, and a swapped-out child is found by its slot.
-    SwapInChildren();
-    // Stable, and immune to comparisons that are not a strict order; slots that could
-    // not be swapped in go last.
+int XmlElement::SortChildren(XmlElementCompare compare) {
+    return XmlGuarded(0, [&] { return SortChildrenInPlace(compare); });
+}
+
+int XmlElement::SortChildrenInPlace(XmlElementCompare compare) {
+    // The comparison needs every child, so a child that cannot be restored stops the
+    // sort before anything moves.
+    if (!SwapInChildren()) return 0;
+    // Stable, and immune to comparisons that are not a strict order.
     if (compare) {
-        std::stable_sort(children_.begin(), children_.end(), [compare](XmlElement* a, XmlElement* b) {
-            if (!a || !b) return a && !b;
-            return compare(a, b) < 0;
-        });
-        return;
+        std::stable_sort(children_.begin(), children_.end(),
+                         [compare](XmlElement* a, XmlElement* b) { return compare(a, b) < 0; });
+        return 1;
     }
     std::vector<std::pair<std::string, XmlElement*>> keyed;
     keyed.reserve(children_.size());
     for (XmlElement* child : children_)
-        keyed.emplace_back(child ? child->GetNameText() : std::string(), child);
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        if (!a.second || !b.second) return a.second && !b.second;
-        return LessIgnoringCase(a.first, b.first);
-    });
+        keyed.emplace_back(child->GetNameText(), child);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return LessIgnoringCase(a.first, b.first); });
     for (std::size_t i = 0; i < keyed.size(); ++i)
         children_[i] = keyed[i].second;
+    return 1;
 }
 
 void XmlElement::SortVariables(XmlVariableCompare compare) {
@@ -384,7 +403,10 @@ void XmlElement::SortVariables(XmlVariableCompare compare) {
 }
 
 std::unique_ptr<XmlElement> XmlElement::ShallowCopy(XmlElement* parent) const {
-    auto copy = Create(parent, GetNameText().c_str(), 0);
+    // The stored name is copied as it is: parsing the decoded name again as a tag text
+    // would cut it at its first blank or "/" and lose its escapes.
+    auto copy = Create(parent, "", 0);
+    copy->name_ = name_;
     for (const auto& variable : variables_)
         copy->AddVariable(variable->Clone());
     if (extras_) {
@@ -399,14 +421,18 @@ std::unique_ptr<XmlElement> XmlElement::ShallowCopy(XmlElement* parent) const {
 }
 
 std::unique_ptr<XmlElement> XmlElement::Clone(XmlElement* parent) {
+    return XmlGuarded(std::unique_ptr<XmlElement>(), [&] { return CloneTree(parent); });
+}
+
+std::unique_ptr<XmlElement> XmlElement::CloneTree(XmlElement* parent) {
     auto top = ShallowCopy(parent);
     std::vector<std::pair<XmlElement*, XmlElement*>> pending{{this, top.get()}};
     while (!pending.empty()) {
         auto [source, copy] = pending.back();
         pending.pop_back();
-        source->SwapInChildren();
+        // A copy without a child that could not be restored would not be a copy.
+        if (!source->SwapInChildren()) return nullptr;
         for (XmlElement* child : source->children_) {
-            if (!child) continue;
             auto childCopy = child->ShallowCopy(copy);
             pending.emplace_back(child, childCopy.get());
             copy->AddChild(std::move(childCopy));
@@ -418,6 +444,10 @@ std::unique_ptr<XmlElement> XmlElement::Clone(XmlElement* parent) {
 void XmlElement::ReleaseOwned(std::vector<XmlElement*>& out) {
     for (XmlElement* child : children_)
         if (child && !IsLinkedChild(child)) out.push_back(child);
+    // Swapped-out children go with their files.
+    if (HasSwappedSlots())
+        for (const std::string& file : extras_->swapFiles)
+            if (!file.empty()) std::remove(file.c_str());
     children_.clear();
     children_.shrink_to_fit();
     variables_.clear();
@@ -430,7 +460,6 @@ void XmlElement::ReleaseOwned(std::vector<XmlElement*>& out) {
 }
 
 void XmlElement::Clear() {
-    XmlDiscardSwapFilesBelow(this);
     // Iterative, so a deep tree cannot exhaust the stack: each element is emptied
     // before it is deleted, and its destructor then has nothing left to free.
     std::vector<XmlElement*> pending;
@@ -455,29 +484,4 @@ void XmlElement::SetFormat(const XmlFormat* format) {
         for (XmlElement* child : element->children_)
             if (child) pending.push_back(child);
     }
-}
-
-std::uint32_t XmlElement::EstimateSize() {
-    std::uint64_t total = 0;
-    std::vector<const XmlElement*> pending{this};
-    while (!pending.empty()) {
-        const XmlElement* e = pending.back();
-        pending.pop_back();
-        total += 104 + e->name_.size();
-        for (const auto& variable : e->variables_)
-            total += variable->StoredName().size() + variable->StoredValue().size() + 12;
-        if (e->extras_) {
-            for (const auto& item : e->extras_->comments)
-                total += item->GetText().size() + 12;
-            for (const auto& item : e->extras_->contents)
-                total += item->StoredText().size() + 12;
-            for (const auto& item : e->extras_->cdata)
-                total += item->GetText().size() + 12;
-        }
-        total += 4ull * (static_cast<std::uint64_t>(e->childCapacity_) + e->variableCapacity_ +
-                         e->GetCommentCapacity() + e->GetContentCapacity() + e->GetCDataCapacity());
-        for (const XmlElement* child : e->children_)
-            if (child) pending.push_back(child);
-    }
-    return total > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(total);
 }

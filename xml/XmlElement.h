@@ -44,7 +44,8 @@ class XmlElement {
     XmlElement& operator=(const XmlElement&) = delete;
 
     // Mode 1: tagText becomes the stored name verbatim. Mode 0: name and variables are
-    // read from a tag text such as <d n="x" />.
+    // read from a tag text such as <d n="x" />. A tag text is in the stored form, as in a
+    // file: the name and the values are kept as they stand there.
     void ParseTag(const char* tagText, int mode);
     void ParseTag(std::string_view tagText, int mode);
     int GetCreationMode() const { return creationMode_; }
@@ -71,6 +72,8 @@ class XmlElement {
     const std::string& StoredName() const { return name_; }
     void SetName(const char* name);
     int FindChildIndex(const char* name) const;
+    // With create set and no such child, one is appended: built from tagText when it is
+    // given, otherwise named exactly name, so the same lookup finds it again.
     XmlElement* FindChild(const char* name, bool create = false, const char* tagText = nullptr);
     // A path of names separated by "\"; empty gives this element.
     XmlElement* FindElement(const char* path);
@@ -101,11 +104,13 @@ class XmlElement {
     XmlComment* GetComment(int index) const;
     XmlCData* GetCData(int index) const;
 
-    // Null compare: decoded names, ASCII letters folded to one case.
-    void SortChildren(XmlElementCompare compare = nullptr);
+    // Null compare: decoded names, ASCII letters folded to one case. Returns 1, or 0 and
+    // leaves the order as it was when a swapped-out child could not be restored.
+    int SortChildren(XmlElementCompare compare = nullptr);
     void SortVariables(XmlVariableCompare compare = nullptr);
 
     // Deep copy whose parent pointer is parent; it is not added to parent's children.
+    // Null when a swapped-out child could not be restored.
     std::unique_ptr<XmlElement> Clone(XmlElement* parent = nullptr);
     // Frees everything this element owns; the element stays usable with an empty name.
     void Clear();
@@ -113,23 +118,28 @@ class XmlElement {
     void SetFormat(const XmlFormat* format);
     XmlFormat GetFormat() const { return format_; }
 
+    // Size for a memory target: a buffer of this many zero-filled bytes (plus the
+    // header's size when a header is written too) always holds what Write puts there
+    // without a transform. Swapped-out children are swapped in to be counted.
     std::uint32_t EstimateSize();
 
     // Writes this subtree (with the header's declaration and comments when header is
     // not null). target is an open FILE* for kinds 0 and 3, a zero-filled char buffer
     // for kind 1 (output appended to the text in it). Returns 1, or 0 when nothing
-    // could be written.
+    // could be written; nothing is written when a swapped-out child cannot be restored.
     int Write(void* target, bool withChildren, bool raw, int outputKind, XmlHeader* header,
               XmlTransform* transform = nullptr);
-    // The same as text in memory.
+    // The same as text in memory (empty when it cannot be composed).
     std::string WriteToString(bool withChildren, bool raw, XmlHeader* header = nullptr);
 
-    // Swapping: child index's subtree goes to a file in the current folder named from
-    // the position key, and its slot becomes null. SwapOut refuses (false) a subtree
-    // that would not come back the same. SwapIn restores one slot; SwapInChildren all.
+    // Swapping: child index's subtree goes to a temporary file of its own in the current
+    // folder, and its slot becomes null; the slot keeps the file's name wherever it
+    // moves. SwapOut refuses (false) a subtree that would not come back the same.
+    // SwapIn restores one slot; SwapInChildren all (false when one stays out).
     bool SwapOut(int index);
     bool SwapIn(int index);
-    void SwapInChildren();
+    bool SwapInChildren();
+    // The file of a swapped-out slot; empty for any other slot.
     std::string SwapFileName(int index) const;
 
     // Capacities as the growth steps give them (they enter EstimateSize).
@@ -154,6 +164,10 @@ class XmlElement {
         std::vector<std::unique_ptr<XmlContent>> contents;
         std::vector<std::unique_ptr<XmlCData>> cdata;
         std::vector<std::pair<std::int32_t, XmlElement*>> linked;
+        // While any slot is swapped out: one entry per child slot, the swap file's name
+        // for a null slot and empty for the others.
+        std::vector<std::string> swapFiles;
+        int swappedCount = 0;
         int commentCapacity = kCommentStart;
         int contentCapacity = kContentStart;
         int cdataCapacity = kCDataStart;
@@ -162,12 +176,16 @@ class XmlElement {
 
     Extras& GetExtras();
     int InsertSlot(XmlElement* child, int index, bool linked);
+    void EraseSlot(int index);
+    bool HasSwappedSlots() const { return extras_ && extras_->swappedCount > 0; }
+    void ForgetSwapFile(int index);
     void Unlink(const XmlElement* child);
     void GrowChildren();
     // Moves the children this element owns into out and frees everything else it owns.
     void ReleaseOwned(std::vector<XmlElement*>& out);
     std::unique_ptr<XmlElement> ShallowCopy(XmlElement* parent) const;
-    std::string PositionKey() const;
+    std::unique_ptr<XmlElement> CloneTree(XmlElement* parent);
+    int SortChildrenInPlace(XmlElementCompare compare);
 
     friend class XmlTreeWriter;
 

@@ -28,12 +28,19 @@ std::optional<std::string> ReadWholeFile(std::FILE* file) {
     return bytes;
 }
 
-std::optional<std::string> ReadFileText(const void* name, bool wide, XmlTransform* transform) {
-    XmlFilePtr file = wide ? XmlOpenFileWide(static_cast<const char16_t*>(name), XmlFileMode::Read)
-                           : XmlOpenFile(static_cast<const char*>(name), XmlFileMode::Read);
-    if (!file) return std::nullopt;
+// What reading a source gave: its text, or why there is none.
+struct SourceText {
+    enum Outcome { Read, Missing, Unreadable } outcome = Unreadable;
+    std::string text;
+};
+
+SourceText ReadFileText(const void* name, bool wide, XmlTransform* transform) {
+    XmlOpenError error = XmlOpenError::Other;
+    XmlFilePtr file = wide ? XmlOpenFileWide(static_cast<const char16_t*>(name), XmlFileMode::Read, &error)
+                           : XmlOpenFile(static_cast<const char*>(name), XmlFileMode::Read, &error);
+    if (!file) return {error == XmlOpenError::NotFound ? SourceText::Missing : SourceText::Unreadable, {}};
     std::optional<std::string> bytes = ReadWholeFile(file.get());
-    if (!bytes) return std::nullopt;
+    if (!bytes) return {};
     if (transform) {
         const int size = bytes->size() > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(bytes->size());
         std::string output(static_cast<std::size_t>(size), '\0');
@@ -42,7 +49,7 @@ std::optional<std::string> ReadFileText(const void* name, bool wide, XmlTransfor
         output.resize(static_cast<std::size_t>(produced));
         bytes = std::move(output);
     }
-    return XmlFileBytesToText(*bytes);
+    return {SourceText::Read, XmlFileBytesToText(*bytes)};
 }
 
 class Parser {
@@ -274,36 +281,58 @@ std::string XmlFileBytesToText(std::string_view bytes) {
     return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
+std::optional<std::string> XmlReadFileText(const char* name) {
+    SourceText source = ReadFileText(name, false, nullptr);
+    if (source.outcome != SourceText::Read) return std::nullopt;
+    return std::move(source.text);
+}
+
 int XmlDocument::Load(const void* source, int kind, XmlTransform* transform) {
     Close();
     errorCode_ = XmlErrorNone;
     wideName_ = false;
+    try {
+        LoadSource(source, kind, transform);
+    } catch (const std::exception&) {
+        // Only allocation can fail here (a source too large for memory): the document
+        // is complete but forgets its file, which it could not have saved back whole.
+        errorCode_ = XmlErrorNone;
+        ForgetFileName();
+        SetDefaultContent();
+    }
+    return 1;
+}
 
-    std::optional<std::string> text;
+void XmlDocument::SetDefaultContent() {
+    header_ = std::make_unique<XmlHeader>(kXmlDefaultDeclaration);
+    root_ = XmlElement::Create(nullptr, "root", 0);
+}
+
+void XmlDocument::LoadSource(const void* source, int kind, XmlTransform* transform) {
+    SourceText read;
     if (kind == XmlSourceFile && source) {
         hasFileName_ = true;
         fileName_ = static_cast<const char*>(source);
-        text = ReadFileText(source, false, transform);
+        read = ReadFileText(source, false, transform);
     } else if (kind == XmlSourceWideFile && source) {
         const auto* name = static_cast<const char16_t*>(source);
         hasFileName_ = true;
         wideName_ = true;
         wideFileName_.assign(name, Utf16Length(name));
-        text = ReadFileText(source, true, transform);
+        read = ReadFileText(source, true, transform);
     } else if (kind == XmlSourceText && source && *static_cast<const char*>(source)) {
-        text = std::string(static_cast<const char*>(source));
+        read = {SourceText::Read, static_cast<const char*>(source)};
     }
 
-    if (!text) {
-        // Unreadable: a complete default document that keeps its file name, so a
-        // later Save creates the file.
-        header_ = std::make_unique<XmlHeader>(kXmlDefaultDeclaration);
-        root_ = XmlElement::Create(nullptr, "root", 0);
-        return 1;
+    if (read.outcome != SourceText::Read) {
+        // A file that does not exist yet keeps its name, so a later Save creates it. One
+        // that exists but cannot be read must not be replaced by the default content.
+        if (read.outcome == SourceText::Unreadable) ForgetFileName();
+        SetDefaultContent();
+        return;
     }
     if (transform) ForgetFileName();
-    ParseText(text->c_str());
-    return 1;
+    ParseText(read.text.c_str());
 }
 
 void XmlDocument::ParseText(const char* text) {

@@ -4,7 +4,12 @@
 // (its byte-order mark too); any other text is taken byte for byte up to its first
 // zero byte.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 std::string XmlFileBytesToText(std::string_view bytes);
+
+// The text of a file as the loader takes it (narrow name, no transform); nothing when
+// the file cannot be opened or read.
+std::optional<std::string> XmlReadFileText(const char* name);

@@ -2,6 +2,7 @@
 
 #include "XmlBase64.h"
 #include "XmlDocument.h"
+#include "XmlGuard.h"
 #include "XmlPlatform.h"
 #include "XmlUnicode.h"
 
@@ -21,38 +22,62 @@ int CopyIfFits(const char* text, char* out, int outSize) {
     return static_cast<int>(length);
 }
 
-constexpr int kBinaryDecodeLimit = 5000;
+constexpr std::size_t kBinaryDecodeLimit = 5000;
 constexpr std::size_t kBinaryLineLength = 72;
+
+// The decoded value at path and key; empty when there is none.
+std::string FoundValue(const XmlDocument& document, const char* path, const char* key) {
+    XmlElement* root = document.GetRoot();
+    if (!root || !key) return std::string();
+    XmlElement* element = root->FindElement(path);
+    if (!element) return std::string();
+    const XmlVariable* variable = element->FindVariable(key);
+    return variable ? variable->GetValueText() : std::string();
+}
+
+// XmlReadString's value as text: the value found, or the default when there is none.
+std::string ReadSetting(const char* section, const char* key, const char* defaultText, const char* fileName,
+                        XmlDocument* document) {
+    std::string value;
+    if (document) {
+        value = FoundValue(*document, section, key);
+    } else {
+        XmlDocument scratch(fileName, XmlSourceFile);
+        value = FoundValue(scratch, section, key);
+    }
+    return value.empty() ? std::string(defaultText ? defaultText : "") : value;
+}
 
 } // namespace
 
 int XmlDocument::ReadValue(const char* path, const char* key, char* out, int outSize) {
-    if (!root_ || !key) return 0;
-    XmlElement* element = root_->FindElement(path);
-    if (!element) return 0;
-    const XmlVariable* variable = element->FindVariable(key);
-    if (!variable) return 0;
-    const std::string value = variable->GetValueText();
-    if (value.empty()) return 0;
-    return CopyIfFits(value.c_str(), out, outSize);
+    return XmlGuarded(0, [&] {
+        const std::string value = FoundValue(*this, path, key);
+        return value.empty() ? 0 : CopyIfFits(value.c_str(), out, outSize);
+    });
 }
 
 void XmlDocument::WriteValue(const char* path, const char* key, const char* value) {
+    XmlGuarded(0, [&] {
+        WriteSetting(path, key, value);
+        return 0;
+    });
+}
+
+void XmlDocument::WriteSetting(const char* path, const char* key, const char* value) {
     // A document whose load found no element gets the root a new document has.
     if (!root_) root_ = XmlElement::Create(nullptr, "<root/>", 0);
     XmlElement* current = root_.get();
     XmlElement* lastParent = nullptr;
-    int lastIndex = -1;
     std::string_view rest(path ? path : "");
     if (!rest.empty()) {
         for (;;) {
             const std::size_t cut = rest.find('\\');
             const std::string step(rest.substr(0, cut));
-            int index = current->FindChildIndex(step.c_str());
-            if (index < 0) index = current->AddChild(XmlElement::Create(current, step.c_str(), 0)) - 1;
+            // A missing element is named exactly after the component, blanks and all, so
+            // the next read or write finds it instead of adding another.
             lastParent = current;
-            lastIndex = index;
-            current = current->GetChild(index);
+            current = current->FindChild(step.c_str(), true);
             if (cut == std::string_view::npos) break;
             rest.remove_prefix(cut + 1);
         }
@@ -65,21 +90,16 @@ void XmlDocument::WriteValue(const char* path, const char* key, const char* valu
         else
             current->RemoveVariable(index);
     } else if (lastParent) {
-        lastParent->RemoveChild(lastIndex);
+        for (int i = 0; i < lastParent->GetChildCount(); ++i)
+            if (lastParent->GetChild(i) == current) lastParent->RemoveChild(i);
     }
 }
 
 int XmlReadString(const char* section, const char* key, const char* defaultText, char* out, int outSize,
                   const char* fileName, XmlDocument* document) {
-    int result;
-    if (document) {
-        result = document->ReadValue(section, key, out, outSize);
-    } else {
-        XmlDocument scratch(fileName, XmlSourceFile);
-        result = scratch.ReadValue(section, key, out, outSize);
-    }
-    if (result != 0) return result;
-    return CopyIfFits(defaultText ? defaultText : "", out, outSize);
+    return XmlGuarded(0, [&] {
+        return CopyIfFits(ReadSetting(section, key, defaultText, fileName, document).c_str(), out, outSize);
+    });
 }
 
 int XmlWriteString(const char* section, const char* key, const char* value, const char* fileName,
@@ -88,12 +108,15 @@ int XmlWriteString(const char* section, const char* key, const char* value, cons
         document->WriteValue(section, key, value);
         return 1;
     }
-    XmlDocument scratch(fileName, XmlSourceFile);
-    scratch.WriteValue(section, key, value);
-    // A file that loaded without its name (no declaration, incomplete) is not rewritten.
-    const int saved = scratch.HasFileName() ? scratch.Save(nullptr, true, XmlOutputUtf8File) : 0;
-    scratch.Close();
-    return saved;
+    return XmlGuarded(0, [&] {
+        XmlDocument scratch(fileName, XmlSourceFile);
+        scratch.WriteValue(section, key, value);
+        // A file that loaded without its name (no declaration, incomplete, unreadable) is
+        // not rewritten.
+        const int saved = scratch.HasFileName() ? scratch.Save(nullptr, true, XmlOutputUtf8File) : 0;
+        scratch.Close();
+        return saved;
+    });
 }
 
 int XmlReadInt(const char* section, const char* key, int defaultValue, const char* fileName,
@@ -115,19 +138,20 @@ float XmlReadFloat(const char* section, const char* key, float defaultValue, con
 
 int XmlReadBinary(const char* section, const char* key, const char* defaultText, void* out, int size,
                   const char* fileName, XmlDocument* document) {
-    if (size < 0) size = 0;
-    const std::size_t bufferSize = 5 * static_cast<std::size_t>(size) + 1000;
-    std::vector<char> text(bufferSize, '\0');
-    if (XmlReadString(section, key, defaultText, text.data(),
-                      static_cast<int>(std::min<std::size_t>(bufferSize, 0x7FFFFFFF)), fileName,
-                      document) == 0)
-        return 0;
-    // "__" stands for a line break, and the decoder skips both "_" and line breaks.
-    std::vector<std::uint8_t> bytes = Base64Decode(text.data());
-    const std::size_t count = std::min(
-        {bytes.size(), static_cast<std::size_t>(kBinaryDecodeLimit), static_cast<std::size_t>(size)});
-    if (count > 0) std::memcpy(out, bytes.data(), count);
-    return static_cast<int>(count);
+    if (size <= 0 || !out) return 0;
+    return XmlGuarded(0, [&] {
+        // Nothing here is sized by the caller's size: the text is the value itself, and
+        // no more is decoded than can be returned.
+        const std::string text = ReadSetting(section, key, defaultText, fileName, document);
+        // The value is read into a buffer of 5 x size + 1000 bytes, so a longer one is
+        // not read at all.
+        if (text.empty() || text.size() >= 5 * static_cast<std::size_t>(size) + 1000) return 0;
+        // "__" stands for a line break, and the decoder skips both "_" and line breaks.
+        const std::vector<std::uint8_t> bytes =
+            Base64Decode(text, std::min(kBinaryDecodeLimit, static_cast<std::size_t>(size)));
+        if (!bytes.empty()) std::memcpy(out, bytes.data(), bytes.size());
+        return static_cast<int>(bytes.size());
+    });
 }
 
 int XmlWriteInt(const char* section, const char* key, int value, const char* fileName,

@@ -1,23 +1,33 @@
 // The writer: exact bytes of the library's layout (CRLF line ends, one indentation unit
 // per level, "/>" without blank), to a UTF-8 file, a UTF-16LE file or memory. The text
-// is composed in memory first; the walk over the tree keeps its own stack.
+// is composed in memory first, so a target is touched only once all of it exists; the
+// walk over the tree keeps its own stack. The same walk can only count the bytes, which
+// is how EstimateSize knows the exact size.
 
 #include "XmlDocument.h"
 #include "XmlEncode.h"
+#include "XmlGuard.h"
 #include "XmlPlatform.h"
 #include "XmlUnicode.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 class XmlTreeWriter {
   public:
-    XmlTreeWriter(std::string& out, bool withChildren, bool raw, int kind)
+    // out null: only count the bytes.
+    XmlTreeWriter(std::string* out, bool withChildren, bool raw, int kind)
         : out_(out), withChildren_(withChildren), raw_(raw), memory_(kind == XmlOutputMemory) {}
 
     void WriteHeader(const XmlHeader& header, int part);
     void WriteElement(XmlElement* element, int depth);
+    // False once a child to be written was swapped out and could not be restored.
+    bool Complete() const { return complete_; }
+    std::uint64_t Length() const { return length_; }
 
   private:
     enum Kind { Comments, Contents, CData, KindCount };
@@ -34,11 +44,19 @@ class XmlTreeWriter {
     };
 
     void Indent(const XmlElement& element, int depth);
+    void Put(std::string_view text) {
+        length_ += text.size();
+        if (out_) out_->append(text);
+    }
+    void Put(char c) {
+        ++length_;
+        if (out_) out_->push_back(c);
+    }
     void PutStored(const std::string& stored) {
         if (raw_ || XmlDecodeIsIdentity(stored))
-            out_ += stored;
+            Put(stored);
         else
-            out_ += XmlDecodeString(stored);
+            Put(XmlDecodeString(stored));
     }
     bool Open(Frame& frame);
     void PrepareOrder(Frame& frame);
@@ -48,23 +66,25 @@ class XmlTreeWriter {
     void WriteRemainingItems(Frame& frame);
     void Close(const Frame& frame);
 
-    std::string& out_;
+    std::string* out_;
+    std::uint64_t length_ = 0;
     bool withChildren_;
     bool raw_;
     bool memory_;
+    bool complete_ = true;
 };
 
 void XmlTreeWriter::WriteHeader(const XmlHeader& header, int part) {
     if (part == 0) {
-        out_ += header.GetDeclaration();
-        out_ += "\r\n";
+        Put(header.GetDeclaration());
+        Put("\r\n");
     }
     for (int i = 0; i < header.GetCommentCount(); ++i) {
         const XmlComment* comment = header.GetComment(i);
         if (comment->GetPosition() == part) {
-            out_ += "<!--";
-            out_ += comment->GetText();
-            out_ += "-->\r\n";
+            Put("<!--");
+            Put(comment->GetText());
+            Put("-->\r\n");
         }
     }
 }
@@ -72,8 +92,9 @@ void XmlTreeWriter::WriteHeader(const XmlHeader& header, int part) {
 void XmlTreeWriter::Indent(const XmlElement& element, int depth) {
     const XmlFormat& format = element.format_;
     const int count = std::clamp(format.indentCount, 0, XmlElement::kMaxIndentCount);
-    out_.append(static_cast<std::size_t>(count) * static_cast<std::size_t>(depth),
-                format.indentWithSpaces ? ' ' : '\t');
+    const std::size_t n = static_cast<std::size_t>(count) * static_cast<std::size_t>(depth);
+    length_ += n;
+    if (out_) out_->append(n, format.indentWithSpaces ? ' ' : '\t');
 }
 
 int XmlTreeWriter::KeyOf(const XmlElement& element, Kind kind, int index) const {
@@ -114,18 +135,18 @@ void XmlTreeWriter::WriteItem(const Frame& frame, Kind kind, int index) {
     Indent(e, frame.depth + 1);
     switch (kind) {
     case Comments:
-        out_ += "<!--";
-        out_ += extras.comments[i]->GetText();
-        out_ += "-->";
+        Put("<!--");
+        Put(extras.comments[i]->GetText());
+        Put("-->");
         break;
     case CData:
-        out_ += "<![CDATA[";
-        out_ += extras.cdata[i]->GetText();
-        out_ += "]]>";
+        Put("<![CDATA[");
+        Put(extras.cdata[i]->GetText());
+        Put("]]>");
         break;
     default: PutStored(extras.contents[i]->StoredText()); break;
     }
-    out_ += "\r\n";
+    Put("\r\n");
 }
 
 void XmlTreeWriter::WriteItemsUpTo(Frame& frame, int child) {
@@ -149,25 +170,25 @@ void XmlTreeWriter::WriteRemainingItems(Frame& frame) {
 // Start tag; true when the element has a body to write.
 bool XmlTreeWriter::Open(Frame& frame) {
     XmlElement& e = *frame.element;
-    e.SwapInChildren();
+    if (!e.SwapInChildren() && withChildren_) complete_ = false;
     Indent(e, frame.depth);
-    out_ += '<';
+    Put('<');
     PutStored(e.name_);
     for (const auto& variable : e.variables_) {
-        out_ += ' ';
+        Put(' ');
         PutStored(variable->StoredName());
-        out_ += "=\"";
+        Put("=\"");
         PutStored(variable->StoredValue());
-        out_ += '"';
+        Put('"');
     }
     const int items = e.GetCommentCount() + e.GetContentCount() + e.GetCDataCount();
     if (!(e.GetChildCount() > 0 && withChildren_) && items == 0) {
-        out_ += "/>\r\n";
+        Put("/>\r\n");
         return false;
     }
     frame.inlineCase = e.format_.inlineText && e.GetContentCount() == 1 && e.GetCommentCount() == 0 &&
                        e.GetCDataCount() == 0 && e.GetChildCount() == 0;
-    out_ += frame.inlineCase && !memory_ ? ">" : ">\r\n";
+    Put(frame.inlineCase && !memory_ ? ">" : ">\r\n");
     if (items > 0) PrepareOrder(frame);
     if (!withChildren_) frame.next = e.GetChildCount();
     return true;
@@ -175,9 +196,9 @@ bool XmlTreeWriter::Open(Frame& frame) {
 
 void XmlTreeWriter::Close(const Frame& frame) {
     if (!frame.inlineCase) Indent(*frame.element, frame.depth);
-    out_ += "</";
+    Put("</");
     PutStored(frame.element->name_);
-    out_ += ">\r\n";
+    Put(">\r\n");
 }
 
 void XmlTreeWriter::WriteElement(XmlElement* element, int depth) {
@@ -191,7 +212,7 @@ void XmlTreeWriter::WriteElement(XmlElement* element, int depth) {
             const int m = frame.next++;
             WriteItemsUpTo(frame, m);
             XmlElement* child = e.GetChild(m);
-            if (!child) continue; // could not be swapped in
+            if (!child) continue; // could not be swapped in: Complete() says so
             Frame childFrame(child, frame.depth + 1);
             if (Open(childFrame)) stack.push_back(std::move(childFrame));
             continue;
@@ -204,12 +225,16 @@ void XmlTreeWriter::WriteElement(XmlElement* element, int depth) {
 
 namespace {
 
-std::string ComposeText(XmlElement* element, XmlHeader* header, bool withChildren, bool raw, int kind) {
+// The text of Write's three steps (header part 0, element, header part 1); nothing when
+// a swapped-out child could not be restored.
+std::optional<std::string> ComposeText(XmlElement* element, XmlHeader* header, bool withChildren, bool raw,
+                                       int kind) {
     std::string text;
-    XmlTreeWriter writer(text, withChildren, raw, kind);
+    XmlTreeWriter writer(&text, withChildren, raw, kind);
     if (header) writer.WriteHeader(*header, 0);
     if (element) writer.WriteElement(element, 0);
     if (header) writer.WriteHeader(*header, 1);
+    if (!writer.Complete()) return std::nullopt;
     return text;
 }
 
@@ -228,41 +253,86 @@ bool PutBytes(std::FILE* file, const std::string& bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
-// Write's three steps (header part 0, element, header part 1) to target.
+// The bytes that go to a target of the given kind: the text (UTF-16 for kind 3), or
+// what the transform made of it. Nothing when there is nothing to write.
+std::optional<std::string> Render(XmlElement* element, XmlHeader* header, bool withChildren, bool raw,
+                                  int kind, XmlTransform* transform) {
+    if (transform) {
+        if (kind != XmlOutputUtf8File && kind != XmlOutputMemory) return std::nullopt;
+        const std::optional<std::string> text =
+            ComposeText(element, header, withChildren, raw, XmlOutputMemory);
+        if (!text) return std::nullopt;
+        const std::size_t estimate = element ? element->EstimateSize() : 0;
+        const std::size_t capacity =
+            std::min<std::size_t>(std::max(estimate, text->size()) + 100, 0x7FFFFFFF);
+        std::string output(capacity, '\0');
+        const int inputLength = static_cast<int>(std::min<std::size_t>(text->size(), 0x7FFFFFFF));
+        int produced =
+            transform->OnSave(text->data(), inputLength, output.data(), static_cast<int>(capacity));
+        produced = std::clamp(produced, 0, static_cast<int>(capacity));
+        output.resize(static_cast<std::size_t>(produced));
+        return output;
+    }
+    if (kind != XmlOutputUtf8File && kind != XmlOutputUtf16File && kind != XmlOutputMemory)
+        return std::nullopt;
+    std::optional<std::string> text = ComposeText(element, header, withChildren, raw, kind);
+    if (text && kind == XmlOutputUtf16File) return ToUtf16Bytes(*text);
+    return text;
+}
+
+// Write's three steps to target.
 int WriteTo(void* target, XmlElement* element, XmlHeader* header, bool withChildren, bool raw, int kind,
             XmlTransform* transform) {
     if (!target) return 0;
-    if (transform) {
-        const std::string text = ComposeText(element, header, withChildren, raw, XmlOutputMemory);
-        const std::size_t estimate = element ? element->EstimateSize() : 0;
-        const std::size_t capacity = std::min<std::size_t>(std::max(estimate, text.size()) + 100, 0x7FFFFFFF);
-        std::string output(capacity, '\0');
-        const int inputLength = static_cast<int>(std::min<std::size_t>(text.size(), 0x7FFFFFFF));
-        int produced = transform->OnSave(text.data(), inputLength, output.data(), static_cast<int>(capacity));
-        produced = std::clamp(produced, 0, static_cast<int>(capacity));
-        output.resize(static_cast<std::size_t>(produced));
-        if (kind == XmlOutputUtf8File) return PutBytes(static_cast<std::FILE*>(target), output) ? 1 : 0;
-        if (kind == XmlOutputMemory) {
-            std::memcpy(target, output.data(), output.size());
-            static_cast<char*>(target)[output.size()] = '\0';
-            return 1;
-        }
-        return 0;
-    }
-    const std::string text = ComposeText(element, header, withChildren, raw, kind);
-    switch (kind) {
-    case XmlOutputUtf8File: return PutBytes(static_cast<std::FILE*>(target), text) ? 1 : 0;
-    case XmlOutputUtf16File: return PutBytes(static_cast<std::FILE*>(target), ToUtf16Bytes(text)) ? 1 : 0;
-    case XmlOutputMemory: {
+    return XmlGuarded(0, [&] {
+        const std::optional<std::string> bytes = Render(element, header, withChildren, raw, kind, transform);
+        if (!bytes) return 0;
+        if (kind != XmlOutputMemory) return PutBytes(static_cast<std::FILE*>(target), *bytes) ? 1 : 0;
+        // Without a transform the text is appended to what the buffer holds; the
+        // transform's output replaces it.
         char* buffer = static_cast<char*>(target);
-        std::memcpy(buffer + std::strlen(buffer), text.c_str(), text.size() + 1);
+        if (!transform) buffer += std::strlen(buffer);
+        std::memcpy(buffer, bytes->data(), bytes->size());
+        buffer[bytes->size()] = '\0';
         return 1;
-    }
-    default: return 0;
-    }
+    });
 }
 
 } // namespace
+
+std::uint32_t XmlElement::EstimateSize() {
+    return XmlGuarded(std::uint32_t{UINT32_MAX}, [&] {
+        // The bytes the memory target receives, raw (the longer form), and the
+        // terminator; counting swaps the children in first, so the formula sees them too.
+        XmlTreeWriter counter(nullptr, true, true, XmlOutputMemory);
+        counter.WriteElement(this, 0);
+        // The sizing formula the library has always used falls short of deep or widely
+        // indented trees, so it only sets a floor.
+        std::uint64_t formula = 0;
+        std::vector<const XmlElement*> pending{this};
+        while (!pending.empty()) {
+            const XmlElement* e = pending.back();
+            pending.pop_back();
+            formula += 104 + e->name_.size();
+            for (const auto& variable : e->variables_)
+                formula += variable->StoredName().size() + variable->StoredValue().size() + 12;
+            if (e->extras_) {
+                for (const auto& item : e->extras_->comments)
+                    formula += item->GetText().size() + 12;
+                for (const auto& item : e->extras_->contents)
+                    formula += item->StoredText().size() + 12;
+                for (const auto& item : e->extras_->cdata)
+                    formula += item->GetText().size() + 12;
+            }
+            formula += 4ull * (static_cast<std::uint64_t>(e->childCapacity_) + e->variableCapacity_ +
+                               e->GetCommentCapacity() + e->GetContentCapacity() + e->GetCDataCapacity());
+            for (const XmlElement* child : e->children_)
+                if (child) pending.push_back(child);
+        }
+        const std::uint64_t total = std::max(formula, counter.Length() + 1);
+        return total > UINT32_MAX ? std::uint32_t{UINT32_MAX} : static_cast<std::uint32_t>(total);
+    });
+}
 
 int XmlElement::Write(void* target, bool withChildren, bool raw, int outputKind, XmlHeader* header,
                       XmlTransform* transform) {
@@ -270,40 +340,67 @@ int XmlElement::Write(void* target, bool withChildren, bool raw, int outputKind,
 }
 
 std::string XmlElement::WriteToString(bool withChildren, bool raw, XmlHeader* header) {
-    return ComposeText(this, header, withChildren, raw, XmlOutputMemory);
+    return XmlGuarded(std::string(), [&] {
+        return ComposeText(this, header, withChildren, raw, XmlOutputMemory).value_or(std::string());
+    });
 }
 
 std::string XmlDocument::SaveToString(bool raw) {
-    return ComposeText(root_.get(), header_.get(), true, raw, XmlOutputMemory);
+    return XmlGuarded(std::string(), [&] {
+        return ComposeText(root_.get(), header_.get(), true, raw, XmlOutputMemory).value_or(std::string());
+    });
 }
 
-int XmlDocument::Save(const void* target, bool raw, int outputKind, XmlTransform* transform,
-                      int /*reserved*/) {
+int XmlDocument::Save(std::nullptr_t, bool raw, int outputKind, XmlTransform* transform, int /*reserved*/) {
+    if (!hasFileName_ || outputKind == XmlOutputMemory) return 0;
+    return wideName_ ? SaveToFile(wideFileName_.c_str(), true, raw, outputKind, transform)
+                     : SaveToFile(fileName_.c_str(), false, raw, outputKind, transform);
+}
+
+int XmlDocument::Save(char* target, bool raw, int outputKind, XmlTransform* transform, int reserved) {
+    if (outputKind != XmlOutputMemory)
+        return Save(static_cast<const char*>(target), raw, outputKind, transform, reserved);
+    if (!target || (!header_ && !root_)) return 0;
+    return WriteTo(target, root_.get(), header_.get(), true, raw, outputKind, transform);
+}
+
+int XmlDocument::Save(const char* fileName, bool raw, int outputKind, XmlTransform* transform, int reserved) {
+    if (!fileName) return Save(nullptr, raw, outputKind, transform, reserved);
+    if (outputKind == XmlOutputMemory) return 0; // a name is not a buffer to write into
+    return SaveToFile(fileName, false, raw, outputKind, transform);
+}
+
+int XmlDocument::Save(const char16_t* fileName, bool raw, int outputKind, XmlTransform* transform,
+                      int reserved) {
+    if (!fileName) return Save(nullptr, raw, outputKind, transform, reserved);
+    if (outputKind == XmlOutputMemory) return 0;
+    return SaveToFile(fileName, true, raw, outputKind, transform);
+}
+
+int XmlDocument::SaveToFile(const void* fileName, bool wide, bool raw, int outputKind,
+                            XmlTransform* transform) {
     if (!header_ && !root_) return 0; // closed: nothing to save
-    if (outputKind == XmlOutputMemory) {
-        if (!target) return 0;
-        return WriteTo(const_cast<void*>(target), root_.get(), header_.get(), true, raw, outputKind,
-                       transform);
-    }
     if (outputKind != XmlOutputUtf8File && outputKind != XmlOutputUtf16File) return 0;
     // What a transform makes of the text is not UTF-16, so that pairing is refused
     // before anything is touched.
     if (outputKind == XmlOutputUtf16File && transform) return 0;
-    if (!target) {
-        if (!hasFileName_) return 0;
-        target = wideName_ ? static_cast<const void*>(wideFileName_.c_str()) : fileName_.c_str();
-    }
-    XmlFilePtr file = wideName_ ? XmlOpenFileWide(static_cast<const char16_t*>(target), XmlFileMode::Write)
-                                : XmlOpenFile(static_cast<const char*>(target), XmlFileMode::Write);
-    if (!file) return 0;
-    if (!header_) header_ = std::make_unique<XmlHeader>();
-    bool ok = true;
-    if (outputKind == XmlOutputUtf16File) {
-        ok = PutBytes(file.get(), "\xFF\xFE");
-        header_->SetEncoding("UTF-16");
-    } else {
-        header_->SetEncoding("UTF-8");
-    }
-    ok = WriteTo(file.get(), root_.get(), header_.get(), true, raw, outputKind, transform) == 1 && ok;
-    return XmlCloseWritten(std::move(file)) && ok ? 1 : 0;
+    return XmlGuarded(0, [&] {
+        if (!header_) header_ = std::make_unique<XmlHeader>();
+        // The whole file is composed before it is created, so a tree that cannot be
+        // written leaves the file (and the header) as they were.
+        const std::string previous = header_->GetDeclaration();
+        header_->SetEncoding(outputKind == XmlOutputUtf16File ? "UTF-16" : "UTF-8");
+        std::optional<std::string> bytes =
+            Render(root_.get(), header_.get(), true, raw, outputKind, transform);
+        if (!bytes) {
+            header_->SetDeclaration(previous);
+            return 0;
+        }
+        if (outputKind == XmlOutputUtf16File) bytes->insert(0, "\xFF\xFE");
+        XmlFilePtr file = wide ? XmlOpenFileWide(static_cast<const char16_t*>(fileName), XmlFileMode::Write)
+                               : XmlOpenFile(static_cast<const char*>(fileName), XmlFileMode::Write);
+        if (!file) return 0;
+        const bool written = PutBytes(file.get(), *bytes);
+        return XmlCloseWritten(std::move(file)) && written ? 1 : 0;
+    });
 }

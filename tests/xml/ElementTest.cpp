@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,7 +48,9 @@ TEST(XmlElementParseTag, NamesAndVariables) {
         {"<a\r\ny=\"1\">", "a\r\ny=", {}},            // CR/LF do not end a name
         {"<a b\r\nc=\"1\">", "a", {{"b\r\nc", "1"}}}, // line break joins the next name
         {"<<a<b c=\"1\">", "ab", {{"c", "1"}}},       // every "<" skipped in the name
-        {"<a&b>", "a&amp;b", {}},                     // the name is plain, stored encoded
+        {"<a&b>", "a&b", {}},                         // the name is stored form, as it stands...
+        {"<a&amp;b>", "a&amp;b", {}},                 // ...never encoded a second time
+        {"<My&#32;Section/>", "My&#32;Section", {}},
         {"", "", {}},
     };
     for (const auto& c : cases) {
@@ -367,12 +371,48 @@ TEST(XmlElement, DeepTreesAreBuiltCopiedWrittenAndFreedWithoutRecursion) {
     copy.reset();
 }
 
+TEST(XmlElement, FindChildCreatesWhatItFindsAgain) {
+    for (const char* name : {"plain", "My Section", "Tab\tbed", "x/y", "say \"hi\"", "a>b", "a<b", "a&b",
+                             "&#65;", "&amp;", "it's", "", "trailing "}) {
+        XmlElement root(nullptr, "<root/>", 0);
+        XmlElement* created = root.FindChild(name, true);
+        ASSERT_NE(created, nullptr) << name;
+        EXPECT_EQ(created->GetNameText(), name);
+        EXPECT_EQ(created->GetCreationMode(), 1);
+        EXPECT_EQ(root.FindChild(name, true), created) << name;
+        EXPECT_EQ(root.GetChildCount(), 1) << name;
+        // The stored name survives a copy and a trip through the writer and parser
+        // (except the empty name, whose empty-element tag "</>" reads as an end tag).
+        EXPECT_EQ(root.Clone()->GetChild(0)->GetNameText(), name);
+        if (!*name) continue;
+        auto doc = xmltest::Parse(xmltest::Decl() + Text(&root));
+        ASSERT_NE(doc->GetRoot(), nullptr) << name;
+        EXPECT_EQ(doc->GetRoot()->FindChildIndex(name), 0) << name;
+    }
+}
+
+TEST(XmlElement, CloneKeepsStoredNames) {
+    for (const char* tag : {"<a&amp;b/>", "<a&lt;b/>", "<My&#32;Section/>", "<x&#47;y/>"}) {
+        XmlElement source(nullptr, tag, 0);
+        EXPECT_EQ(source.Clone()->StoredName(), source.StoredName()) << tag;
+    }
+}
+
+// Swap files are made in the current folder: the tests' scratch folder under the tree.
 class XmlSwap : public ::testing::Test {
   protected:
-    void TearDown() override {
-        for (const char* name : {"0.xmltmp", "1.xmltmp", "0-1.xmltmp"})
-            std::remove(name);
+    static std::vector<std::string> SwapFiles() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().extension() == ".xmltmp") names.push_back(entry.path().filename().string());
+        return names;
     }
+    void SetUp() override { before_ = SwapFiles(); }
+    // Every test frees what it swapped out, and with it the files.
+    void TearDown() override { EXPECT_EQ(SwapFiles(), before_); }
+
+  private:
+    std::vector<std::string> before_;
 };
 
 TEST_F(XmlSwap, OutAndBackInOnWrite) {
@@ -384,17 +424,86 @@ TEST_F(XmlSwap, OutAndBackInOnWrite) {
     root.GetChild(1)->GetChild(1)->AddContent("hello", 0);
     const std::string before = Text(&root);
 
-    EXPECT_EQ(root.GetChild(1)->SwapFileName(1), "1-1.xmltmp");
-    EXPECT_EQ(root.SwapFileName(1), "1.xmltmp");
+    EXPECT_EQ(root.SwapFileName(1), "");
     ASSERT_TRUE(root.SwapOut(1));
     EXPECT_EQ(root.GetChild(1), nullptr);
-    EXPECT_TRUE(xmltest::FileExists("1.xmltmp"));
+    const std::string file = root.SwapFileName(1);
+    EXPECT_TRUE(xmltest::FileExists(file));
     EXPECT_EQ(root.FindChildIndex("b"), -1); // null slots are skipped by lookups
 
     EXPECT_EQ(Text(&root), before);
     EXPECT_NE(root.GetChild(1), nullptr);
     EXPECT_EQ(root.GetChild(1)->GetParent(), &root);
-    EXPECT_FALSE(xmltest::FileExists("1.xmltmp"));
+    EXPECT_FALSE(xmltest::FileExists(file));
+    EXPECT_EQ(root.SwapFileName(1), "");
+}
+
+TEST_F(XmlSwap, TreesAndSlotsNeverShareAFile) {
+    XmlElement one(nullptr, "<one/>", 0), two(nullptr, "<two/>", 0);
+    one.AddChildFromText("<first x=\"1\"/>");
+    two.AddChildFromText("<second y=\"2\"/>");
+    two.AddChildFromText("<third/>");
+    const std::string oneText = Text(&one), twoText = Text(&two);
+    ASSERT_TRUE(one.SwapOut(0));
+    ASSERT_TRUE(two.SwapOut(0));
+    ASSERT_TRUE(two.SwapOut(1));
+    EXPECT_NE(one.SwapFileName(0), two.SwapFileName(0));
+    EXPECT_NE(two.SwapFileName(0), two.SwapFileName(1));
+    EXPECT_EQ(Text(&two), twoText);
+    EXPECT_EQ(Text(&one), oneText);
+
+    // Freeing one tree leaves the other's files alone.
+    ASSERT_TRUE(one.SwapOut(0));
+    {
+        XmlElement other(nullptr, "<other/>", 0);
+        other.AddChildFromText("<gone/>");
+        ASSERT_TRUE(other.SwapOut(0));
+    }
+    EXPECT_EQ(Text(&one), oneText);
+}
+
+TEST_F(XmlSwap, SlotsKeepTheirFilesWhenChildrenMove) {
+    struct Case {
+        const char* what;
+        void (*change)(XmlElement& r); // r holds a, b, c with b and c swapped out
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases = {
+        {"remove before", [](XmlElement& r) { r.RemoveChild(0); }, {"b", "c"}},
+        {"remove swapped", [](XmlElement& r) { r.RemoveChild(1); }, {"a", "c"}},
+        {"insert before",
+         [](XmlElement& r) { r.InsertChild(0, XmlElement::Create(nullptr, "<n/>")); },
+         {"n", "a", "b", "c"}},
+        {"insert between",
+         [](XmlElement& r) { r.InsertChild(2, XmlElement::Create(nullptr, "<n/>")); },
+         {"a", "b", "n", "c"}},
+        {"append", [](XmlElement& r) { r.AddChildFromText("<n/>"); }, {"a", "b", "c", "n"}},
+        {"detach",
+         [](XmlElement& r) {
+             std::unique_ptr<XmlElement> out;
+             r.DetachChild(0, out);
+         },
+         {"b", "c"}},
+        {"sort", [](XmlElement& r) { EXPECT_EQ(r.SortChildren(ByNameDescending), 1); }, {"c", "b", "a"}},
+    };
+    for (const auto& c : cases) {
+        XmlElement r(nullptr, "<r/>", 0);
+        for (const char* tag : {"<a/>", "<b keep=\"me\"/>", "<c/>"})
+            r.AddChildFromText(tag);
+        ASSERT_TRUE(r.SwapOut(1));
+        ASSERT_TRUE(r.SwapOut(2));
+        c.change(r);
+        std::vector<std::string> names;
+        for (int i = 0; i < r.GetChildCount(); ++i) {
+            ASSERT_TRUE(r.SwapIn(i)) << c.what;
+            names.push_back(r.GetChild(i)->GetNameText());
+        }
+        EXPECT_EQ(names, c.names) << c.what;
+        const int b = r.FindChildIndex("b");
+        if (b >= 0) {
+            EXPECT_EQ(r.GetChild(b)->FindVariable("keep")->GetValueText(), "me") << c.what;
+        }
+    }
 }
 
 TEST_F(XmlSwap, CloneDetachAndRemoveHandleSwappedChildren) {
@@ -403,6 +512,7 @@ TEST_F(XmlSwap, CloneDetachAndRemoveHandleSwappedChildren) {
     root.AddChildFromText("<b/>");
     ASSERT_TRUE(root.SwapOut(0));
     auto copy = root.Clone();
+    ASSERT_NE(copy, nullptr);
     EXPECT_EQ(ChildNames(*copy), (std::vector<std::string>{"a", "b"}));
 
     ASSERT_TRUE(root.SwapOut(0));
@@ -412,25 +522,79 @@ TEST_F(XmlSwap, CloneDetachAndRemoveHandleSwappedChildren) {
     EXPECT_EQ(out->GetNameText(), "a");
 
     ASSERT_TRUE(root.SwapOut(0));
-    EXPECT_TRUE(xmltest::FileExists("0.xmltmp"));
+    const std::string file = root.SwapFileName(0);
+    EXPECT_TRUE(xmltest::FileExists(file));
     EXPECT_EQ(root.RemoveChild(0), 0);
-    EXPECT_FALSE(xmltest::FileExists("0.xmltmp"));
+    EXPECT_FALSE(xmltest::FileExists(file));
+
+    // A subtree taken out with a swapped slot inside carries that slot along.
+    root.AddChildFromText("<outer/>");
+    root.GetChild(0)->AddChildFromText("<inner n=\"1\"/>");
+    ASSERT_TRUE(root.GetChild(0)->SwapOut(0));
+    EXPECT_EQ(root.DetachChild(0, out), 0);
+    EXPECT_EQ(Text(out.get()), "<outer>\r\n\t<inner n=\"1\"/>\r\n</outer>\r\n");
 }
 
-TEST_F(XmlSwap, RefusesWhatWouldNotComeBackAndKeepsMissingFilesVisible) {
+TEST_F(XmlSwap, RefusesWhatWouldNotComeBack) {
     XmlElement root(nullptr, "<root/>", 0);
     root.AddChildFromText("<a/>");
     root.GetChild(0)->AddComment("has > inside", 0); // a comment ends at its first ">"
     EXPECT_FALSE(root.SwapOut(0));
     EXPECT_NE(root.GetChild(0), nullptr);
+    XmlElement shared(nullptr, "<shared/>", 0);
+    root.AddChildFromText("<holder/>");
+    root.GetChild(1)->InsertLinkedChild(&shared, 0); // would come back as a copy
+    EXPECT_FALSE(root.SwapOut(1));
+    root.GetChild(1)->RemoveLinkedChildren();
+}
 
-    root.AddChildFromText("<b/>");
-    ASSERT_TRUE(root.SwapOut(1));
-    std::remove("1.xmltmp");
-    EXPECT_FALSE(root.SwapIn(1));
-    EXPECT_EQ(root.GetChild(1), nullptr);
-    EXPECT_EQ(Text(&root).find("<b"), std::string::npos); // written without the lost child
-    EXPECT_EQ(root.RemoveChild(1), 1);
+// A slot whose file is gone: every operation that needs the whole subtree says so,
+// and nothing is written without it.
+TEST_F(XmlSwap, ALostSlotIsReportedNotDropped) {
+    const std::string path = xmltest::ScratchPath("swap-lost.xml");
+    xmltest::WriteBytes(path, xmltest::Decl() + "<r><a/><b keep=\"me\"/><c/></r>");
+    XmlDocument doc(path.c_str(), XmlSourceFile);
+    const std::string onDisk = xmltest::ReadBytes(path);
+    XmlElement& r = *doc.GetRoot();
+    ASSERT_TRUE(r.SwapOut(1));
+    std::remove(r.SwapFileName(1).c_str());
+
+    EXPECT_FALSE(r.SwapIn(1));
+    EXPECT_EQ(r.GetChild(1), nullptr);
+    std::vector<char> buffer(r.EstimateSize() + 200, '\0');
+    EXPECT_EQ(r.Write(buffer.data(), true, true, XmlOutputMemory, nullptr), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(doc.Save(buffer.data(), true, XmlOutputMemory), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(r.WriteToString(true, true), "");
+    EXPECT_EQ(r.Clone(), nullptr);
+    XmlDocument copy;
+    EXPECT_EQ(copy.Assign(doc), 0);
+    EXPECT_EQ(r.SortChildren(), 0);
+    EXPECT_EQ(r.GetChild(0)->GetNameText(), "a"); // not moved
+    for (int kind : {XmlOutputUtf8File, XmlOutputUtf16File}) {
+        EXPECT_EQ(doc.Save(nullptr, true, kind), 0);
+        EXPECT_EQ(xmltest::ReadBytes(path), onDisk) << "the file is left alone";
+    }
+    const std::string other = xmltest::ScratchPath("swap-lost-other.xml");
+    std::remove(other.c_str());
+    EXPECT_EQ(doc.Save(other.c_str(), true, XmlOutputUtf8File), 0);
+    EXPECT_FALSE(xmltest::FileExists(other));
+    std::FILE* file = std::fopen(other.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(r.Write(file, true, true, XmlOutputUtf8File, nullptr), 0);
+    std::fclose(file);
+    EXPECT_EQ(xmltest::ReadBytes(other), "");
+    // Without children nothing is missing.
+    EXPECT_EQ(r.WriteToString(false, true), "<r/>\r\n");
+
+    std::unique_ptr<XmlElement> out;
+    EXPECT_EQ(r.DetachChild(1, out), 3);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(r.RemoveChild(1), 2); // removing the slot is what gives it up
+    EXPECT_EQ(doc.Save(nullptr, true, XmlOutputUtf8File), 1);
+    std::remove(path.c_str());
+    std::remove(other.c_str());
 }
 
 } // namespace

@@ -5,9 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -228,6 +237,138 @@ TEST_F(XmlParserFiles, FileNameIsForgottenWhenTheTextCannotBeWrittenBackSafely) 
         if (!c.keeps) {
             EXPECT_EQ(xmltest::ReadBytes(path), c.text) << "file left untouched";
         }
+    }
+    std::remove(path.c_str());
+}
+
+// The settings file exists but cannot be read: the document must not keep the name, or
+// the save at shutdown would replace the file with an empty document.
+TEST_F(XmlParserFiles, UnreadableFileIsNeverReplaced) {
+    struct Case {
+        const char* what;
+        std::string name;
+        bool keepsName;
+    };
+    const std::string folder = Path("a-folder.xml");
+    std::filesystem::create_directories(folder);
+    const std::string regular = Path("regular.xml");
+    xmltest::WriteBytes(regular, kDecl + "<r/>");
+    std::vector<Case> cases = {
+        {"missing file", Path("not-there.xml"), true},
+        {"missing folder", Path("no-folder/x.xml"), true},
+        {"a folder (opens, cannot be read)", folder, false},
+    };
+#ifndef _WIN32
+    cases.push_back({"through a file", regular + "/x.xml", false});
+    // Permissions do not stop root from reading.
+    const std::string writeOnly = Path("write-only.xml");
+    xmltest::WriteBytes(writeOnly, kDecl + "<cfg><General/></cfg>");
+    if (geteuid() != 0) {
+        std::filesystem::permissions(writeOnly, std::filesystem::perms::owner_write);
+        cases.push_back({"no read permission", writeOnly, false});
+    }
+#endif
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (bool wide : {false, true}) {
+            const std::u16string wideName = Utf8ToUtf16(c.name);
+            auto doc = wide ? XmlDocument::OpenWide(wideName.c_str()) : XmlDocument::Open(c.name.c_str());
+            EXPECT_EQ(doc->GetErrorCode(), 0u);
+            ASSERT_NE(doc->GetRoot(), nullptr);
+            EXPECT_EQ(doc->GetRoot()->GetNameText(), "root");
+            EXPECT_EQ(doc->HasFileName(), c.keepsName);
+            EXPECT_EQ(doc->HasWideFileName(), c.keepsName && wide);
+            if (!c.keepsName) {
+                EXPECT_EQ(doc->Save(nullptr, true, XmlOutputUtf8File), 0);
+            }
+        }
+    }
+#ifndef _WIN32
+    std::filesystem::permissions(writeOnly, std::filesystem::perms::owner_all);
+    EXPECT_EQ(xmltest::ReadBytes(writeOnly), kDecl + "<cfg><General/></cfg>");
+    std::remove(writeOnly.c_str());
+#else
+    // A file another program holds open without sharing cannot be read now; it is
+    // still there for the save at shutdown.
+    const std::string locked = Path("locked.xml");
+    xmltest::WriteBytes(locked, kDecl + "<cfg/>");
+    const int fd = _sopen(locked.c_str(), _O_RDONLY | _O_BINARY, _SH_DENYRW);
+    ASSERT_GE(fd, 0);
+    XmlDocument doc(locked.c_str(), XmlSourceFile);
+    _close(fd);
+    EXPECT_FALSE(doc.HasFileName());
+    EXPECT_EQ(doc.Save(nullptr, true, XmlOutputUtf8File), 0);
+    EXPECT_EQ(xmltest::ReadBytes(locked), kDecl + "<cfg/>");
+    std::remove(locked.c_str());
+#endif
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::filesystem::remove(folder);
+    std::remove(regular.c_str());
+}
+
+// The target's type says what it is, whatever name the document was opened with.
+TEST_F(XmlParserFiles, SaveTargetsAreTakenAsTheyArePassed) {
+    const std::string dir = xmltest::ScratchDir();
+    const std::string withDeclaration = Path("targets-decl.xml");
+    const std::string withoutDeclaration = Path("targets-nodecl.xml");
+    xmltest::WriteBytes(withDeclaration, kDecl + "<r/>");
+    xmltest::WriteBytes(withoutDeclaration, "<r/>");
+    const std::string narrowTarget = Path("targets-narrow.xml");
+    const std::u16string wideTarget = Utf8ToUtf16(dir) + u"/xml-targets-wide-\u00e9.xml";
+    const std::string expected = kDecl + "\r\n<r/>\r\n";
+    for (const std::string& source : {withDeclaration, withoutDeclaration}) {
+        for (bool wideSource : {false, true}) {
+            SCOPED_TRACE(source + (wideSource ? " (wide)" : " (narrow)"));
+            const std::u16string wideSourceName = Utf8ToUtf16(source);
+            auto doc = wideSource ? XmlDocument::OpenWide(wideSourceName.c_str())
+                                  : XmlDocument::Open(source.c_str());
+            const bool named = source == withDeclaration;
+            EXPECT_EQ(doc->HasFileName(), named);
+            EXPECT_EQ(doc->HasWideFileName(), named && wideSource);
+
+            std::remove(narrowTarget.c_str());
+            char narrowBuffer[300] = {};
+            std::memcpy(narrowBuffer, narrowTarget.c_str(), narrowTarget.size());
+            EXPECT_EQ(doc->Save(narrowTarget.c_str(), true, XmlOutputUtf8File), 1);
+            EXPECT_EQ(xmltest::ReadBytes(narrowTarget), expected);
+            std::remove(narrowTarget.c_str());
+            EXPECT_EQ(doc->Save(narrowBuffer, true, XmlOutputUtf8File), 1);
+            EXPECT_EQ(xmltest::ReadBytes(narrowTarget), expected);
+
+            std::filesystem::remove(std::filesystem::path(wideTarget));
+            EXPECT_EQ(doc->Save(wideTarget.c_str(), true, XmlOutputUtf8File), 1);
+            EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(wideTarget)));
+
+            EXPECT_EQ(doc->Save(nullptr, true, XmlOutputUtf8File), named ? 1 : 0);
+            EXPECT_EQ(doc->Save(static_cast<const char*>(nullptr), true, XmlOutputUtf8File), named ? 1 : 0);
+            // Only a writable buffer is a memory target.
+            EXPECT_EQ(doc->Save(narrowTarget.c_str(), true, XmlOutputMemory), 0);
+            EXPECT_EQ(doc->Save(nullptr, true, XmlOutputMemory), 0);
+            std::vector<char> memory(doc->GetRoot()->EstimateSize() + 100, '\0');
+            EXPECT_EQ(doc->Save(memory.data(), true, XmlOutputMemory), 1);
+            EXPECT_EQ(std::string(memory.data()), expected);
+        }
+    }
+    std::remove(narrowTarget.c_str());
+    std::filesystem::remove(std::filesystem::path(wideTarget));
+    std::remove(withDeclaration.c_str());
+    std::remove(withoutDeclaration.c_str());
+}
+
+TEST_F(XmlParserFiles, NamesWithReferencesStayAsTheyAreAcrossSaves) {
+    const std::string path = Path("entity-names.xml");
+    xmltest::WriteBytes(path, "<?xml?><r><a&amp;b/><c&lt;d x=\"1\"></c&lt;d><My&#32;Section/></r>");
+    XmlDocument(path.c_str(), XmlSourceFile).Save(nullptr, true, XmlOutputUtf8File);
+    const std::string first = xmltest::ReadBytes(path);
+    EXPECT_EQ(first,
+              kDecl + "\r\n<r>\r\n\t<a&amp;b/>\r\n\t<c&lt;d x=\"1\"/>\r\n\t<My&#32;Section/>\r\n</r>\r\n");
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        XmlDocument doc(path.c_str(), XmlSourceFile);
+        ASSERT_EQ(doc.Save(nullptr, true, XmlOutputUtf8File), 1);
+        EXPECT_EQ(xmltest::ReadBytes(path), first);
+        EXPECT_EQ(doc.GetRoot()->FindChildIndex("a&b"), 0);
+        EXPECT_EQ(doc.GetRoot()->FindChildIndex("c<d"), 1);
+        EXPECT_EQ(doc.GetRoot()->FindChildIndex("My Section"), 2);
     }
     std::remove(path.c_str());
 }

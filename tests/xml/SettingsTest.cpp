@@ -97,6 +97,30 @@ TEST(XmlSettings, WriteValueCreatesChangesAndRemoves) {
     EXPECT_EQ(doc->GetRoot(), root);
 }
 
+// Section names ParseTag would cut or change: each write must find what the one before
+// made, also after a save and load.
+TEST(XmlSettings, SectionNamesAreFoundAgain) {
+    for (const char* section : {"My Section", "Tab\tbed", "x/y", "say \"hi\"", "a>b", "a<b", "a&b", "&#65;",
+                                "Outer Part\\Inner/Part", "trailing \\ leading"}) {
+        SCOPED_TRACE(section);
+        auto doc = Parse(kDecl + "<root/>");
+        for (const char* value : {"v", "w"}) {
+            EXPECT_EQ(XmlWriteString(section, "k", value, nullptr, doc.get()), 1);
+            char out[32] = {};
+            EXPECT_EQ(XmlReadString(section, "k", "DEFAULT", out, sizeof out, nullptr, doc.get()), 1);
+            EXPECT_STREQ(out, value);
+            EXPECT_EQ(doc->GetRoot()->GetChildCount(), 1);
+        }
+        auto again = Parse(doc->SaveToString(true));
+        ASSERT_NE(again->GetRoot(), nullptr);
+        char out[32] = {};
+        EXPECT_EQ(XmlReadString(section, "k", "DEFAULT", out, sizeof out, nullptr, again.get()), 1);
+        EXPECT_STREQ(out, "w");
+        doc->WriteValue(section, nullptr, nullptr);
+        EXPECT_EQ(XmlReadString(section, "k", "DEFAULT", out, sizeof out, nullptr, doc.get()), 7);
+    }
+}
+
 TEST(XmlSettings, ScratchDocumentsOnFiles) {
     const std::string path = xmltest::ScratchPath("settings.xml");
     std::remove(path.c_str());
@@ -201,6 +225,11 @@ TEST(XmlSettings, BinaryValues) {
     XmlWriteBinary("S", "big", big.data(), 6000, nullptr, doc.get());
     std::vector<unsigned char> bigOut(6000);
     EXPECT_EQ(XmlReadBinary("S", "big", "", bigOut.data(), 6000, nullptr, doc.get()), 5000); // decode limit
+    // Room for more is not memory used: nothing is allocated by the size asked for.
+    EXPECT_EQ(XmlReadBinary("S", "big", "", bigOut.data(), 0x7FFFFFFF, nullptr, doc.get()), 5000);
+    EXPECT_EQ(XmlReadBinary("S", "b", "", out.data(), 0, nullptr, doc.get()), 0);
+    // A value longer than 5 x size + 1000 characters is not read, as before.
+    EXPECT_EQ(XmlReadBinary("S", "big", "", bigOut.data(), 10, nullptr, doc.get()), 0);
 }
 
 TEST(XmlSettings, StartUpAndShutDownOfTheSettingsDocuments) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -142,6 +143,73 @@ TEST(XmlWriter, HeaderCommentsAndMemoryTarget) {
     EXPECT_EQ(std::string(buffer.data()),
               "prefix|" + kDecl + "\r\n<!--a-->\r\n<!--b-->\r\n<r/>\r\n<!--z-->\r\n");
     EXPECT_EQ(doc->Save(nullptr, true, XmlOutputMemory), 0);
+}
+
+// A chain of depth nested elements under one root, each level with the given extras.
+std::unique_ptr<XmlElement> Chain(int depth, bool items) {
+    auto root = XmlElement::Create(nullptr, "<d/>");
+    XmlElement* tip = root.get();
+    for (int i = 0; i < depth; ++i) {
+        tip->AddChildFromText("<d/>");
+        if (items) {
+            tip->AddContent("t", 0);
+            tip->AddComment("c", 1);
+        }
+        tip = tip->GetChild(0);
+    }
+    return root;
+}
+
+TEST(XmlWriter, EstimateSizeHoldsTheMemoryTarget) {
+    struct Case {
+        int depth;
+        int indentCount;
+        bool spaces;
+        bool items;
+        bool inlineText;
+    };
+    const std::vector<Case> cases = {
+        {0, 1, false, false, false},   {10, 50, false, false, false}, {10, 50, true, true, false},
+        {800, 1, false, false, false}, {300, 7, true, true, true},    {2000, 0, false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "depth " << c.depth << " indent " << c.indentCount);
+        auto root = Chain(c.depth, c.items);
+        XmlFormat format;
+        format.indentCount = c.indentCount;
+        format.indentWithSpaces = c.spaces ? 1 : 0;
+        format.inlineText = c.inlineText ? 1 : 0;
+        root->SetFormat(&format);
+        const std::string text = Text(root.get());
+        const std::uint32_t estimate = root->EstimateSize();
+        ASSERT_GT(estimate, text.size());
+        for (bool raw : {true, false}) {
+            // Exactly that many bytes on the heap, so a write past them is caught.
+            std::vector<char> buffer(estimate, '\0');
+            ASSERT_EQ(root->Write(buffer.data(), true, raw, XmlOutputMemory, nullptr), 1);
+            EXPECT_EQ(std::string(buffer.data()), root->WriteToString(true, raw));
+        }
+    }
+}
+
+TEST(XmlWriter, EstimateSizeCountsSwappedOutChildrenAndSaturates) {
+    for (int depth : {3, 300}) {
+        auto root = Chain(depth, true);
+        const std::uint32_t full = root->EstimateSize();
+        const std::string text = Text(root.get());
+        ASSERT_TRUE(root->SwapOut(0));
+        EXPECT_EQ(root->EstimateSize(), full);
+        std::vector<char> buffer(full, '\0');
+        EXPECT_EQ(root->Write(buffer.data(), true, true, XmlOutputMemory, nullptr), 1);
+        EXPECT_EQ(std::string(buffer.data()), text);
+    }
+
+    // Far more text than memory holds: counted, never composed.
+    auto deep = Chain(200000, false);
+    XmlFormat wide;
+    wide.indentCount = 50;
+    deep->SetFormat(&wide);
+    EXPECT_EQ(deep->EstimateSize(), UINT32_MAX);
 }
 
 TEST(XmlWriter, Utf16File) {
