@@ -61,12 +61,12 @@ std::vector<std::uint8_t> Decode(std::string_view text, std::size_t limit) {
 
 } // namespace
 
-std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLength) {
+std::string Base64Encode(const void* data, std::size_t size, std::size_t lineLength) noexcept {
     if (!data) size = 0;
     return XmlGuarded(std::string(),
                       [&] { return Encode(static_cast<const std::uint8_t*>(data), size, lineLength); });
 }
 
-std::vector<std::uint8_t> Base64Decode(std::string_view text, std::size_t limit) {
+std::vector<std::uint8_t> Base64Decode(std::string_view text, std::size_t limit) noexcept {
     return XmlGuarded(std::vector<std::uint8_t>(), [&] { return Decode(text, limit); });
 }

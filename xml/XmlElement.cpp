@@ -41,11 +41,11 @@ template <typename T> T* At(const std::vector<std::unique_ptr<T>>& items, int in
 
 } // namespace
 
-XmlElement::XmlElement(XmlElement* parent, const char* tagText, int mode) : parent_(parent) {
+XmlElement::XmlElement(XmlElement* parent, const char* tagText, int mode) noexcept : parent_(parent) {
     ParseTag(tagText, mode);
 }
 
-XmlElement::XmlElement(XmlElement* parent, std::string_view tagText, int mode) : parent_(parent) {
+XmlElement::XmlElement(XmlElement* parent, std::string_view tagText, int mode) noexcept : parent_(parent) {
     ParseTag(tagText, mode);
 }
 
@@ -53,11 +53,11 @@ XmlElement::~XmlElement() {
     Clear();
 }
 
-void XmlElement::ParseTag(const char* tagText, int mode) {
+void XmlElement::ParseTag(const char* tagText, int mode) noexcept {
     ParseTag(std::string_view(tagText ? tagText : ""), mode);
 }
 
-void XmlElement::ParseTag(std::string_view s, int mode) {
+void XmlElement::ParseTag(std::string_view s, int mode) noexcept {
     creationMode_ = mode;
     if (mode == 1) {
         name_.assign(s);
@@ -102,28 +102,28 @@ void XmlElement::GrowChildren() {
     childCapacity_ = XmlGrownCapacity(childCapacity_, GetChildCount(), kChildStep);
 }
 
-XmlElement* XmlElement::GetChild(int index) const {
+XmlElement* XmlElement::GetChild(int index) const noexcept {
     if (index < 0 || index >= GetChildCount()) return nullptr;
     return children_[static_cast<std::size_t>(index)];
 }
 
-int XmlElement::AddChildFromText(const char* tagText) {
+int XmlElement::AddChildFromText(const char* tagText) noexcept {
     return AddChild(Create(this, tagText, 0));
 }
 
-int XmlElement::AddChild(std::unique_ptr<XmlElement> child) {
+int XmlElement::AddChild(std::unique_ptr<XmlElement> child) noexcept {
     if (!child) return GetChildCount();
     child->parent_ = this;
     return InsertSlot(child.release(), GetChildCount(), false);
 }
 
-int XmlElement::InsertChild(int index, std::unique_ptr<XmlElement> child) {
+int XmlElement::InsertChild(int index, std::unique_ptr<XmlElement> child) noexcept {
     if (!child) return GetChildCount();
     child->parent_ = this;
     return InsertSlot(child.release(), index, false);
 }
 
-int XmlElement::InsertLinkedChild(XmlElement* child, int index) {
+int XmlElement::InsertLinkedChild(XmlElement* child, int index) noexcept {
     return InsertSlot(child, index, true);
 }
 
@@ -160,7 +160,7 @@ void XmlElement::ForgetSwapFile(int index) {
     if (--extras_->swappedCount == 0) extras_->swapFiles.clear();
 }
 
-bool XmlElement::IsLinkedChild(const XmlElement* child) const {
+bool XmlElement::IsLinkedChild(const XmlElement* child) const noexcept {
     if (!extras_ || !child) return false;
     for (const auto& entry : extras_->linked)
         if (entry.first && entry.second == child) return true;
@@ -177,7 +177,7 @@ void XmlElement::Unlink(const XmlElement* child) {
     }
 }
 
-int XmlElement::RemoveChild(int index) {
+int XmlElement::RemoveChild(int index) noexcept {
     if (index < 0 || index >= GetChildCount()) return GetChildCount();
     XmlElement* child = children_[static_cast<std::size_t>(index)];
     if (!child)
@@ -190,7 +190,7 @@ int XmlElement::RemoveChild(int index) {
     return GetChildCount();
 }
 
-int XmlElement::DetachChild(int index, std::unique_ptr<XmlElement>& out) {
+int XmlElement::DetachChild(int index, std::unique_ptr<XmlElement>& out) noexcept {
     out.reset();
     if (index < 0 || index >= GetChildCount()) return GetChildCount();
     // A child we do not own cannot be handed out as owned, and a swapped-out child that
@@ -204,13 +204,13 @@ int XmlElement::DetachChild(int index, std::unique_ptr<XmlElement>& out) {
     return GetChildCount();
 }
 
-int XmlElement::RemoveAllChildren() {
+int XmlElement::RemoveAllChildren() noexcept {
     for (int i = GetChildCount() - 1; i >= 0; --i)
         RemoveChild(i);
     return GetChildCount();
 }
 
-int XmlElement::RemoveLinkedChildren() {
+int XmlElement::RemoveLinkedChildren() noexcept {
     int removed = 0;
     for (int i = GetChildCount() - 1; i >= 0; --i) {
         XmlElement* child = children_[static_cast<std::size_t>(i)];
@@ -222,22 +222,22 @@ int XmlElement::RemoveLinkedChildren() {
     return removed;
 }
 
-std::string XmlElement::GetNameText(bool raw) const {
+std::string XmlElement::GetNameText(bool raw) const noexcept {
     return raw ? name_ : XmlDecodeString(name_);
 }
 
-void XmlElement::SetName(const char* name) {
+void XmlElement::SetName(const char* name) noexcept {
     name_ = XmlEncodeString(name ? name : "");
 }
 
-int XmlElement::FindChildIndex(const char* name) const {
+int XmlElement::FindChildIndex(const char* name) const noexcept {
     if (!name) return -1;
     for (std::size_t i = 0; i < children_.size(); ++i)
         if (children_[i] && DecodedEquals(children_[i]->name_, name)) return static_cast<int>(i);
     return -1;
 }
 
-XmlElement* XmlElement::FindChild(const char* name, bool create, const char* tagText) {
+XmlElement* XmlElement::FindChild(const char* name, bool create, const char* tagText) noexcept {
     const int index = FindChildIndex(name);
     if (index >= 0) return children_[static_cast<std::size_t>(index)];
     if (!create) return nullptr;
@@ -250,7 +250,7 @@ XmlElement* XmlElement::FindChild(const char* name, bool create, const char* tag
     return children_.back();
 }
 
-XmlElement* XmlElement::FindElement(const char* path) {
+XmlElement* XmlElement::FindElement(const char* path) noexcept {
     XmlElement* current = this;
     if (!path || !*path) return current;
     std::string_view rest(path);
@@ -265,7 +265,7 @@ XmlElement* XmlElement::FindElement(const char* path) {
     }
 }
 
-int XmlElement::AddVariable(std::unique_ptr<XmlVariable> variable) {
+int XmlElement::AddVariable(std::unique_ptr<XmlVariable> variable) noexcept {
     if (!variable) return GetVariableCount();
     variableCapacity_ = XmlGrownCapacity(variableCapacity_, GetVariableCount(), kVariableStep);
     variable->SetOwner(this);
@@ -273,18 +273,18 @@ int XmlElement::AddVariable(std::unique_ptr<XmlVariable> variable) {
     return GetVariableCount();
 }
 
-int XmlElement::AddNewVariable(const char* name, const char* value) {
+int XmlElement::AddNewVariable(const char* name, const char* value) noexcept {
     return AddVariable(std::make_unique<XmlVariable>(name, value, false));
 }
 
-int XmlElement::FindVariableIndex(const char* name) const {
+int XmlElement::FindVariableIndex(const char* name) const noexcept {
     if (!name) return -1;
     for (std::size_t i = 0; i < variables_.size(); ++i)
         if (DecodedEquals(variables_[i]->StoredName(), name)) return static_cast<int>(i);
     return -1;
 }
 
-XmlVariable* XmlElement::FindVariable(const char* name, bool create, const char* initialValue) {
+XmlVariable* XmlElement::FindVariable(const char* name, bool create, const char* initialValue) noexcept {
     const int index = FindVariableIndex(name);
     if (index >= 0) return variables_[static_cast<std::size_t>(index)].get();
     if (!create || !name) return nullptr;
@@ -292,24 +292,24 @@ XmlVariable* XmlElement::FindVariable(const char* name, bool create, const char*
     return variables_.back().get();
 }
 
-int XmlElement::RemoveVariable(int index) {
+int XmlElement::RemoveVariable(int index) noexcept {
     if (index >= 0 && index < GetVariableCount()) variables_.erase(variables_.begin() + index);
     return GetVariableCount();
 }
 
-void XmlElement::RemoveAllVariables() {
+void XmlElement::RemoveAllVariables() noexcept {
     variables_.clear();
 }
 
-XmlVariable* XmlElement::GetVariable(int index) const {
+XmlVariable* XmlElement::GetVariable(int index) const noexcept {
     return At(variables_, index);
 }
 
-int XmlElement::AddContent(const char* text, int position) {
+int XmlElement::AddContent(const char* text, int position) noexcept {
     return AddContent(std::make_unique<XmlContent>(text, position, false));
 }
 
-int XmlElement::AddContent(std::unique_ptr<XmlContent> content) {
+int XmlElement::AddContent(std::unique_ptr<XmlContent> content) noexcept {
     Extras& extras = GetExtras();
     if (!content) return static_cast<int>(extras.contents.size());
     extras.contentCapacity =
@@ -319,7 +319,7 @@ int XmlElement::AddContent(std::unique_ptr<XmlContent> content) {
     return static_cast<int>(extras.contents.size());
 }
 
-int XmlElement::AddComment(const char* text, int position) {
+int XmlElement::AddComment(const char* text, int position) noexcept {
     Extras& extras = GetExtras();
     extras.commentCapacity =
         XmlGrownCapacity(extras.commentCapacity, static_cast<int>(extras.comments.size()), kCommentStep);
@@ -328,7 +328,7 @@ int XmlElement::AddComment(const char* text, int position) {
     return static_cast<int>(extras.comments.size());
 }
 
-int XmlElement::AddCData(const char* text, int position) {
+int XmlElement::AddCData(const char* text, int position) noexcept {
     Extras& extras = GetExtras();
     extras.cdataCapacity =
         XmlGrownCapacity(extras.cdataCapacity, static_cast<int>(extras.cdata.size()), kCDataStep);
@@ -337,31 +337,31 @@ int XmlElement::AddCData(const char* text, int position) {
     return static_cast<int>(extras.cdata.size());
 }
 
-void XmlElement::RemoveAllComments() {
+void XmlElement::RemoveAllComments() noexcept {
     if (extras_) extras_->comments.clear();
 }
 
-void XmlElement::RemoveAllContents() {
+void XmlElement::RemoveAllContents() noexcept {
     if (extras_) extras_->contents.clear();
 }
 
-void XmlElement::RemoveAllCData() {
+void XmlElement::RemoveAllCData() noexcept {
     if (extras_) extras_->cdata.clear();
 }
 
-XmlContent* XmlElement::GetContent(int index) const {
+XmlContent* XmlElement::GetContent(int index) const noexcept {
     return extras_ ? At(extras_->contents, index) : nullptr;
 }
 
-XmlComment* XmlElement::GetComment(int index) const {
+XmlComment* XmlElement::GetComment(int index) const noexcept {
     return extras_ ? At(extras_->comments, index) : nullptr;
 }
 
-XmlCData* XmlElement::GetCData(int index) const {
+XmlCData* XmlElement::GetCData(int index) const noexcept {
     return extras_ ? At(extras_->cdata, index) : nullptr;
 }
 
-int XmlElement::SortChildren(XmlElementCompare compare) {
+int XmlElement::SortChildren(XmlElementCompare compare) noexcept {
     return XmlGuarded(0, [&] { return SortChildrenInPlace(compare); });
 }
 
@@ -386,7 +386,7 @@ int XmlElement::SortChildrenInPlace(XmlElementCompare compare) {
     return 1;
 }
 
-void XmlElement::SortVariables(XmlVariableCompare compare) {
+void XmlElement::SortVariables(XmlVariableCompare compare) noexcept {
     if (compare) {
         std::stable_sort(variables_.begin(), variables_.end(),
                          [compare](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
@@ -420,7 +420,7 @@ std::unique_ptr<XmlElement> XmlElement::ShallowCopy(XmlElement* parent) const {
     return copy;
 }
 
-std::unique_ptr<XmlElement> XmlElement::Clone(XmlElement* parent) {
+std::unique_ptr<XmlElement> XmlElement::Clone(XmlElement* parent) noexcept {
     return XmlGuarded(std::unique_ptr<XmlElement>(), [&] { return CloneTree(parent); });
 }
 
@@ -459,7 +459,7 @@ void XmlElement::ReleaseOwned(std::vector<XmlElement*>& out) {
     variableCapacity_ = kVariableStart;
 }
 
-void XmlElement::Clear() {
+void XmlElement::Clear() noexcept {
     // Iterative, so a deep tree cannot exhaust the stack: each element is emptied
     // before it is deleted, and its destructor then has nothing left to free.
     std::vector<XmlElement*> pending;
@@ -472,7 +472,7 @@ void XmlElement::Clear() {
     }
 }
 
-void XmlElement::SetFormat(const XmlFormat* format) {
+void XmlElement::SetFormat(const XmlFormat* format) noexcept {
     if (!format) return;
     XmlFormat limited = *format;
     limited.indentCount = std::clamp(limited.indentCount, 0, kMaxIndentCount);

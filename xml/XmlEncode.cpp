@@ -37,7 +37,7 @@ constexpr NamedEntity kEntities[] = {
 
 } // namespace
 
-std::string XmlEncodeString(std::string_view text) {
+std::string XmlEncodeString(std::string_view text) noexcept {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -50,7 +50,7 @@ std::string XmlEncodeString(std::string_view text) {
     return out;
 }
 
-std::string XmlEncodeName(std::string_view text) {
+std::string XmlEncodeName(std::string_view text) noexcept {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -69,7 +69,7 @@ std::string XmlEncodeName(std::string_view text) {
     return out;
 }
 
-std::string XmlDecodeString(std::string_view s) {
+std::string XmlDecodeString(std::string_view s) noexcept {
     std::string out;
     out.reserve(s.size());
     std::size_t i = 0;
@@ -116,7 +116,7 @@ std::string XmlDecodeString(std::string_view s) {
     return out;
 }
 
-int XmlEncode(const char* text, char* out) {
+int XmlEncode(const char* text, char* out) noexcept {
     if (!text) return 0;
     if (!out) {
         std::size_t length = 0;
@@ -131,7 +131,7 @@ int XmlEncode(const char* text, char* out) {
     return static_cast<int>(encoded.size());
 }
 
-int XmlDecode(const char* stored, char* out) {
+int XmlDecode(const char* stored, char* out) noexcept {
     if (!stored) {
         if (out) *out = '\0';
         return 0;

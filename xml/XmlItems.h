@@ -10,45 +10,46 @@ class XmlElement;
 
 // Copies text into buf (when not null) with its terminator; returns the length of the
 // copied text, or with buf null the length of stored, an upper bound for both forms.
-int XmlCopyOut(const std::string& stored, char* buf, bool raw);
+int XmlCopyOut(const std::string& stored, char* buf, bool raw) noexcept;
 
 // A signed decimal integer as atoi reads it (leading blanks, optional sign, digits up to
 // the first non-digit, 0 when there are none), wrapping modulo 2^32 instead of
 // overflowing, so a value printed with "%u" reads back as the same int.
-int XmlReadInteger(const std::string& text);
+int XmlReadInteger(const std::string& text) noexcept;
 
 class XmlVariable {
   public:
     // Name and value are encoded unless raw; a null value is empty.
-    XmlVariable(const char* name, const char* value, bool raw = false);
+    XmlVariable(const char* name, const char* value, bool raw = false) noexcept;
     // Name and value already in the stored form.
-    XmlVariable(std::string_view storedName, std::string_view storedValue);
-    static std::unique_ptr<XmlVariable> Create(const char* name, const char* value, bool raw = false) {
+    XmlVariable(std::string_view storedName, std::string_view storedValue) noexcept;
+    static std::unique_ptr<XmlVariable> Create(const char* name, const char* value,
+                                               bool raw = false) noexcept {
         return std::make_unique<XmlVariable>(name, value, raw);
     }
 
     XmlVariable(const XmlVariable&) = delete;
     XmlVariable& operator=(const XmlVariable&) = delete;
 
-    void SetName(const char* name, bool raw);
-    void SetValue(const char* value, bool raw);
-    int GetName(char* buf, bool raw) const { return XmlCopyOut(name_, buf, raw); }
-    int GetValue(char* buf, bool raw) const { return XmlCopyOut(value_, buf, raw); }
-    std::string GetNameText(bool raw = false) const;
-    std::string GetValueText(bool raw = false) const;
-    const std::string& StoredName() const { return name_; }
-    const std::string& StoredValue() const { return value_; }
+    void SetName(const char* name, bool raw) noexcept;
+    void SetValue(const char* value, bool raw) noexcept;
+    int GetName(char* buf, bool raw) const noexcept { return XmlCopyOut(name_, buf, raw); }
+    int GetValue(char* buf, bool raw) const noexcept { return XmlCopyOut(value_, buf, raw); }
+    std::string GetNameText(bool raw = false) const noexcept;
+    std::string GetValueText(bool raw = false) const noexcept;
+    const std::string& StoredName() const noexcept { return name_; }
+    const std::string& StoredValue() const noexcept { return value_; }
 
-    int GetValueInt() const;
-    void SetValueInt(int n);
-    float GetValueFloat() const;
-    void SetValueFloat(float x);
+    int GetValueInt() const noexcept;
+    void SetValueInt(int n) noexcept;
+    float GetValueFloat() const noexcept;
+    void SetValueFloat(float x) noexcept;
 
     // A copy without owner; decoded name and value are encoded again.
-    std::unique_ptr<XmlVariable> Clone() const;
+    std::unique_ptr<XmlVariable> Clone() const noexcept;
 
-    XmlElement* GetOwner() const { return owner_; }
-    void SetOwner(XmlElement* owner) { owner_ = owner; }
+    XmlElement* GetOwner() const noexcept { return owner_; }
+    void SetOwner(XmlElement* owner) noexcept { owner_ = owner; }
 
   private:
     std::string name_;
@@ -63,10 +64,10 @@ class XmlItem {
     XmlItem(const XmlItem&) = delete;
     XmlItem& operator=(const XmlItem&) = delete;
 
-    int GetPosition() const { return position_; }
-    void SetPosition(int position) { position_ = position; }
-    XmlElement* GetOwner() const { return owner_; }
-    void SetOwner(XmlElement* owner) { owner_ = owner; }
+    int GetPosition() const noexcept { return position_; }
+    void SetPosition(int position) noexcept { position_ = position; }
+    XmlElement* GetOwner() const noexcept { return owner_; }
+    void SetOwner(XmlElement* owner) noexcept { owner_ = owner; }
 
   protected:
     XmlItem(std::string text, int position) : text_(std::move(text)), position_(position) {}
@@ -81,22 +82,22 @@ class XmlItem {
 class XmlContent : public XmlItem {
   public:
     // Text is plain unless raw.
-    XmlContent(const char* text, int position, bool raw = false);
+    XmlContent(const char* text, int position, bool raw = false) noexcept;
 
-    int GetText(char* buf, bool raw) const { return XmlCopyOut(text_, buf, raw); }
-    std::string GetTextString(bool raw = false) const;
-    void SetText(const char* text, bool raw);
-    const std::string& StoredText() const { return text_; }
+    int GetText(char* buf, bool raw) const noexcept { return XmlCopyOut(text_, buf, raw); }
+    std::string GetTextString(bool raw = false) const noexcept;
+    void SetText(const char* text, bool raw) noexcept;
+    const std::string& StoredText() const noexcept { return text_; }
 };
 
 // Comments and CDATA sections keep their text exactly as in the file.
 class XmlVerbatimItem : public XmlItem {
   public:
-    XmlVerbatimItem(const char* text, int position) : XmlItem(text ? text : "", position) {}
-    XmlVerbatimItem(std::string text, int position) : XmlItem(std::move(text), position) {}
+    XmlVerbatimItem(const char* text, int position) noexcept : XmlItem(text ? text : "", position) {}
+    XmlVerbatimItem(std::string text, int position) noexcept : XmlItem(std::move(text), position) {}
 
-    const std::string& GetText() const { return text_; }
-    void SetText(const char* text) { text_ = text ? text : ""; }
+    const std::string& GetText() const noexcept { return text_; }
+    void SetText(const char* text) noexcept { text_ = text ? text : ""; }
 };
 
 class XmlComment : public XmlVerbatimItem {

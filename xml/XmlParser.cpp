@@ -3,7 +3,9 @@
 // scanned once per enclosing level. The walk keeps its own stack of open levels instead
 // of recursing, so deep nesting costs time, never the call stack.
 
+#include "XmlConvert.h"
 #include "XmlDocument.h"
+#include "XmlGuard.h"
 #include "XmlParser.h"
 #include "XmlPlatform.h"
 #include "XmlUnicode.h"
@@ -15,6 +17,22 @@
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
+
+std::string BytesToText(std::string_view bytes) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        std::u16string units;
+        units.reserve(bytes.size() / 2);
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                        (static_cast<unsigned char>(bytes[i + 1]) << 8));
+            if (unit == 0) break;
+            units += unit;
+        }
+        return xmlconv::ToUtf8(units);
+    }
+    return std::string(bytes.substr(0, bytes.find('\0')));
+}
 
 std::optional<std::string> ReadWholeFile(std::FILE* file) {
     std::string bytes;
@@ -49,7 +67,7 @@ SourceText ReadFileText(const void* name, bool wide, XmlTransform* transform) {
         output.resize(static_cast<std::size_t>(produced));
         bytes = std::move(output);
     }
-    return {SourceText::Read, XmlFileBytesToText(*bytes)};
+    return {SourceText::Read, BytesToText(*bytes)};
 }
 
 class Parser {
@@ -265,29 +283,19 @@ std::unique_ptr<XmlElement> Parser::Run(std::size_t start) {
 
 } // namespace
 
-std::string XmlFileBytesToText(std::string_view bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::u16string units;
-        units.reserve(bytes.size() / 2);
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-            const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                        (static_cast<unsigned char>(bytes[i + 1]) << 8));
-            if (unit == 0) break;
-            units += unit;
-        }
-        return Utf16ToUtf8(units);
-    }
-    return std::string(bytes.substr(0, bytes.find('\0')));
+std::string XmlFileBytesToText(std::string_view bytes) noexcept {
+    return BytesToText(bytes);
 }
 
-std::optional<std::string> XmlReadFileText(const char* name) {
-    SourceText source = ReadFileText(name, false, nullptr);
-    if (source.outcome != SourceText::Read) return std::nullopt;
-    return std::move(source.text);
+std::optional<std::string> XmlReadFileText(const char* name) noexcept {
+    return XmlGuarded(std::optional<std::string>(), [&]() -> std::optional<std::string> {
+        SourceText source = ReadFileText(name, false, nullptr);
+        if (source.outcome != SourceText::Read) return std::nullopt;
+        return std::move(source.text);
+    });
 }
 
-int XmlDocument::Load(const void* source, int kind, XmlTransform* transform) {
+int XmlDocument::Load(const void* source, int kind, XmlTransform* transform) noexcept {
     Close();
     errorCode_ = XmlErrorNone;
     wideName_ = false;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-std::string XmlFileBytesToText(std::string_view bytes);
+std::string XmlFileBytesToText(std::string_view bytes) noexcept;
 
 // The text of a file as the loader takes it (narrow name, no transform); nothing when
 // the file cannot be opened or read.
-std::optional<std::string> XmlReadFileText(const char* name);
+std::optional<std::string> XmlReadFileText(const char* name) noexcept;

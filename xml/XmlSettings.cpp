@@ -50,14 +50,14 @@ std::string ReadSetting(const char* section, const char* key, const char* defaul
 
 } // namespace
 
-int XmlDocument::ReadValue(const char* path, const char* key, char* out, int outSize) {
+int XmlDocument::ReadValue(const char* path, const char* key, char* out, int outSize) noexcept {
     return XmlGuarded(0, [&] {
         const std::string value = FoundValue(*this, path, key);
         return value.empty() ? 0 : CopyIfFits(value.c_str(), out, outSize);
     });
 }
 
-void XmlDocument::WriteValue(const char* path, const char* key, const char* value) {
+void XmlDocument::WriteValue(const char* path, const char* key, const char* value) noexcept {
     XmlGuarded(0, [&] {
         WriteSetting(path, key, value);
         return 0;
@@ -96,14 +96,14 @@ void XmlDocument::WriteSetting(const char* path, const char* key, const char* va
 }
 
 int XmlReadString(const char* section, const char* key, const char* defaultText, char* out, int outSize,
-                  const char* fileName, XmlDocument* document) {
+                  const char* fileName, XmlDocument* document) noexcept {
     return XmlGuarded(0, [&] {
         return CopyIfFits(ReadSetting(section, key, defaultText, fileName, document).c_str(), out, outSize);
     });
 }
 
 int XmlWriteString(const char* section, const char* key, const char* value, const char* fileName,
-                   XmlDocument* document) {
+                   XmlDocument* document) noexcept {
     if (document) {
         document->WriteValue(section, key, value);
         return 1;
@@ -120,7 +120,7 @@ int XmlWriteString(const char* section, const char* key, const char* value, cons
 }
 
 int XmlReadInt(const char* section, const char* key, int defaultValue, const char* fileName,
-               XmlDocument* document) {
+               XmlDocument* document) noexcept {
     char text[100];
     std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(defaultValue));
     XmlReadString(section, key, text, text, sizeof text, fileName, document);
@@ -128,7 +128,7 @@ int XmlReadInt(const char* section, const char* key, int defaultValue, const cha
 }
 
 float XmlReadFloat(const char* section, const char* key, float defaultValue, const char* fileName,
-                   XmlDocument* document) {
+                   XmlDocument* document) noexcept {
     // Room for any float printed with "%f"; reads are limited to 30 bytes.
     char text[64];
     std::snprintf(text, sizeof text, "%f", static_cast<double>(defaultValue));
@@ -137,7 +137,7 @@ float XmlReadFloat(const char* section, const char* key, float defaultValue, con
 }
 
 int XmlReadBinary(const char* section, const char* key, const char* defaultText, void* out, int size,
-                  const char* fileName, XmlDocument* document) {
+                  const char* fileName, XmlDocument* document) noexcept {
     if (size <= 0 || !out) return 0;
     return XmlGuarded(0, [&] {
         // Nothing here is sized by the caller's size: the text is the value itself, and
@@ -155,35 +155,36 @@ int XmlReadBinary(const char* section, const char* key, const char* defaultText,
 }
 
 int XmlWriteInt(const char* section, const char* key, int value, const char* fileName,
-                XmlDocument* document) {
+                XmlDocument* document) noexcept {
     char text[16];
     std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(value));
     return XmlWriteString(section, key, text, fileName, document);
 }
 
 int XmlWriteFloat(const char* section, const char* key, float value, const char* fileName,
-                  XmlDocument* document) {
+                  XmlDocument* document) noexcept {
     char text[64];
     std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
     return XmlWriteString(section, key, text, fileName, document);
 }
 
 int XmlWriteBinary(const char* section, const char* key, const void* data, int size, const char* fileName,
-                   XmlDocument* document) {
+                   XmlDocument* document) noexcept {
     std::string text = Base64Encode(data, size > 0 ? static_cast<std::size_t>(size) : 0, kBinaryLineLength);
+    if (text.empty() && size > 0 && data) return 0; // no memory for the text: nothing is stored
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
         text.replace(at, 2, "__");
     return XmlWriteString(section, key, text.c_str(), fileName, document);
 }
 
 int XmlWriteStringW(const char* section, const char* key, const char16_t* value, const char* fileName,
-                    XmlDocument* document) {
+                    XmlDocument* document) noexcept {
     if (!value) return XmlWriteString(section, key, nullptr, fileName, document);
     const std::string utf8 = Utf16ToUtf8(std::u16string_view(value, Utf16Length(value)));
     return XmlWriteString(section, key, utf8.c_str(), fileName, document);
 }
 
-int XmlWriteStringA(const char* section, const char* key, const char* value, const char* fileName) {
+int XmlWriteStringA(const char* section, const char* key, const char* value, const char* fileName) noexcept {
     if (!value) return XmlWriteString(section, key, nullptr, fileName, nullptr);
     const std::string utf8 = XmlAnsiToUtf8(value);
     return XmlWriteString(section, key, utf8.c_str(), fileName, nullptr);

@@ -12,35 +12,36 @@ class XmlDocument;
 // its terminator (length below outSize) and is left untouched otherwise; without a
 // value, defaultText is copied the same way and its length returned.
 int XmlReadString(const char* section, const char* key, const char* defaultText, char* out, int outSize,
-                  const char* fileName, XmlDocument* document);
+                  const char* fileName, XmlDocument* document) noexcept;
 // 1 when the value was stored: with a document, in it (the caller saves); without, in the
 // file, which is then saved. 0 when the file could not be rewritten (for example a
 // file that did not load completely keeps its content and is not written).
 int XmlWriteString(const char* section, const char* key, const char* value, const char* fileName,
-                   XmlDocument* document);
+                   XmlDocument* document) noexcept;
 
 int XmlReadInt(const char* section, const char* key, int defaultValue, const char* fileName,
-               XmlDocument* document);
+               XmlDocument* document) noexcept;
 float XmlReadFloat(const char* section, const char* key, float defaultValue, const char* fileName,
-                   XmlDocument* document);
+                   XmlDocument* document) noexcept;
 // Decodes the base64 value (the default when absent) into out; at most size bytes and
 // at most 5000. Returns the number copied, 0 when the read returned 0.
 int XmlReadBinary(const char* section, const char* key, const char* defaultText, void* out, int size,
-                  const char* fileName, XmlDocument* document);
+                  const char* fileName, XmlDocument* document) noexcept;
 
-int XmlWriteInt(const char* section, const char* key, int value, const char* fileName, XmlDocument* document);
+int XmlWriteInt(const char* section, const char* key, int value, const char* fileName,
+                XmlDocument* document) noexcept;
 int XmlWriteFloat(const char* section, const char* key, float value, const char* fileName,
-                  XmlDocument* document);
+                  XmlDocument* document) noexcept;
 // Base64 with "__" where a line break follows every 72 characters.
 int XmlWriteBinary(const char* section, const char* key, const void* data, int size, const char* fileName,
-                   XmlDocument* document);
+                   XmlDocument* document) noexcept;
 int XmlWriteStringW(const char* section, const char* key, const char16_t* value, const char* fileName,
-                    XmlDocument* document);
+                    XmlDocument* document) noexcept;
 #ifdef _WIN32
 inline int XmlWriteStringW(const char* section, const char* key, const wchar_t* value, const char* fileName,
-                           XmlDocument* document) {
+                           XmlDocument* document) noexcept {
     return XmlWriteStringW(section, key, reinterpret_cast<const char16_t*>(value), fileName, document);
 }
 #endif
 // value in the ANSI code page; always works on the file.
-int XmlWriteStringA(const char* section, const char* key, const char* value, const char* fileName);
+int XmlWriteStringA(const char* section, const char* key, const char* value, const char* fileName) noexcept;

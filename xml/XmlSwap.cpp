@@ -47,12 +47,12 @@ bool HasLinkedChildren(const XmlElement& top) {
 
 } // namespace
 
-std::string XmlElement::SwapFileName(int index) const {
+std::string XmlElement::SwapFileName(int index) const noexcept {
     if (!HasSwappedSlots() || index < 0 || index >= GetChildCount()) return std::string();
     return extras_->swapFiles[static_cast<std::size_t>(index)];
 }
 
-bool XmlElement::SwapOut(int index) {
+bool XmlElement::SwapOut(int index) noexcept {
     return XmlGuarded(false, [&] {
         XmlElement* child = GetChild(index);
         if (!child || IsLinkedChild(child) || HasLinkedChildren(*child)) return false;
@@ -86,7 +86,7 @@ bool XmlElement::SwapOut(int index) {
     });
 }
 
-bool XmlElement::SwapIn(int index) {
+bool XmlElement::SwapIn(int index) noexcept {
     if (index < 0 || index >= GetChildCount()) return false;
     if (children_[static_cast<std::size_t>(index)]) return true;
     return XmlGuarded(false, [&] {
@@ -105,7 +105,7 @@ bool XmlElement::SwapIn(int index) {
     });
 }
 
-bool XmlElement::SwapInChildren() {
+bool XmlElement::SwapInChildren() noexcept {
     bool all = true;
     for (int i = 0; HasSwappedSlots() && i < GetChildCount(); ++i)
         if (!children_[static_cast<std::size_t>(i)] && !SwapIn(i)) all = false;

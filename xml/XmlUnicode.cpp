@@ -1,5 +1,7 @@
 #include "XmlUnicode.h"
 
+#include "XmlConvert.h"
+
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
@@ -28,11 +30,11 @@ bool IsContinuation(unsigned char c) {
 
 } // namespace
 
-void AppendUtf8Unit(std::string& out, unsigned value) {
+void AppendUtf8Unit(std::string& out, unsigned value) noexcept {
     AppendCodePoint(out, value & 0xFFFF);
 }
 
-std::size_t Utf16Length(const char16_t* text) {
+std::size_t Utf16Length(const char16_t* text) noexcept {
     std::size_t n = 0;
     if (text)
         while (text[n])
@@ -40,7 +42,7 @@ std::size_t Utf16Length(const char16_t* text) {
     return n;
 }
 
-std::u16string Utf8ToUtf16(std::string_view text) {
+std::u16string xmlconv::ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     const auto* s = reinterpret_cast<const unsigned char*>(text.data());
@@ -88,7 +90,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
+std::string xmlconv::ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 2);
     const std::size_t n = text.size();
@@ -105,4 +107,12 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         }
     }
     return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) noexcept {
+    return xmlconv::ToUtf16(text);
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) noexcept {
+    return xmlconv::ToUtf8(text);
 }

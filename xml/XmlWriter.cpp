@@ -4,6 +4,7 @@
 // walk over the tree keeps its own stack. The same walk can only count the bytes, which
 // is how EstimateSize knows the exact size.
 
+#include "XmlConvert.h"
 #include "XmlDocument.h"
 #include "XmlEncode.h"
 #include "XmlGuard.h"
@@ -239,7 +240,7 @@ std::optional<std::string> ComposeText(XmlElement* element, XmlHeader* header, b
 }
 
 std::string ToUtf16Bytes(const std::string& utf8) {
-    const std::u16string units = Utf8ToUtf16(utf8);
+    const std::u16string units = xmlconv::ToUtf16(utf8);
     std::string bytes;
     bytes.reserve(units.size() * 2);
     for (char16_t unit : units) {
@@ -300,7 +301,7 @@ int WriteTo(void* target, XmlElement* element, XmlHeader* header, bool withChild
 
 } // namespace
 
-std::uint32_t XmlElement::EstimateSize() {
+std::uint32_t XmlElement::EstimateSize() noexcept {
     return XmlGuarded(std::uint32_t{UINT32_MAX}, [&] {
         // The bytes the memory target receives, raw (the longer form), and the
         // terminator; counting swaps the children in first, so the formula sees them too.
@@ -335,43 +336,46 @@ std::uint32_t XmlElement::EstimateSize() {
 }
 
 int XmlElement::Write(void* target, bool withChildren, bool raw, int outputKind, XmlHeader* header,
-                      XmlTransform* transform) {
+                      XmlTransform* transform) noexcept {
     return WriteTo(target, this, header, withChildren, raw, outputKind, transform);
 }
 
-std::string XmlElement::WriteToString(bool withChildren, bool raw, XmlHeader* header) {
+std::string XmlElement::WriteToString(bool withChildren, bool raw, XmlHeader* header) noexcept {
     return XmlGuarded(std::string(), [&] {
         return ComposeText(this, header, withChildren, raw, XmlOutputMemory).value_or(std::string());
     });
 }
 
-std::string XmlDocument::SaveToString(bool raw) {
+std::string XmlDocument::SaveToString(bool raw) noexcept {
     return XmlGuarded(std::string(), [&] {
         return ComposeText(root_.get(), header_.get(), true, raw, XmlOutputMemory).value_or(std::string());
     });
 }
 
-int XmlDocument::Save(std::nullptr_t, bool raw, int outputKind, XmlTransform* transform, int /*reserved*/) {
+int XmlDocument::Save(std::nullptr_t, bool raw, int outputKind, XmlTransform* transform,
+                      int /*reserved*/) noexcept {
     if (!hasFileName_ || outputKind == XmlOutputMemory) return 0;
     return wideName_ ? SaveToFile(wideFileName_.c_str(), true, raw, outputKind, transform)
                      : SaveToFile(fileName_.c_str(), false, raw, outputKind, transform);
 }
 
-int XmlDocument::Save(char* target, bool raw, int outputKind, XmlTransform* transform, int reserved) {
+int XmlDocument::Save(char* target, bool raw, int outputKind, XmlTransform* transform,
+                      int reserved) noexcept {
     if (outputKind != XmlOutputMemory)
         return Save(static_cast<const char*>(target), raw, outputKind, transform, reserved);
     if (!target || (!header_ && !root_)) return 0;
     return WriteTo(target, root_.get(), header_.get(), true, raw, outputKind, transform);
 }
 
-int XmlDocument::Save(const char* fileName, bool raw, int outputKind, XmlTransform* transform, int reserved) {
+int XmlDocument::Save(const char* fileName, bool raw, int outputKind, XmlTransform* transform,
+                      int reserved) noexcept {
     if (!fileName) return Save(nullptr, raw, outputKind, transform, reserved);
     if (outputKind == XmlOutputMemory) return 0; // a name is not a buffer to write into
     return SaveToFile(fileName, false, raw, outputKind, transform);
 }
 
 int XmlDocument::Save(const char16_t* fileName, bool raw, int outputKind, XmlTransform* transform,
-                      int reserved) {
+                      int reserved) noexcept {
     if (!fileName) return Save(nullptr, raw, outputKind, transform, reserved);
     if (outputKind == XmlOutputMemory) return 0;
     return SaveToFile(fileName, true, raw, outputKind, transform);
