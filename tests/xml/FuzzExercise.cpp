@@ -51,6 +51,8 @@ void XmlFuzzExercise(const std::uint8_t* data, std::size_t size) {
         format.indentWithSpaces = 1;
         copy->SetFormat(&format);
         (void)copy->WriteToString(true, false);
+        // A memory target of EstimateSize bytes holds the text and its terminator.
+        Require(copy->EstimateSize() > copy->WriteToString(true, true).size());
         if (root->GetChildCount() > 0) {
             std::unique_ptr<XmlElement> detached;
             root->DetachChild(0, detached);
