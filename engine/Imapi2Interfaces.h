@@ -613,8 +613,8 @@ inline constexpr HRESULT E_IMAPI_DF2DATA_WRITE_NOT_IN_PROGRESS =
     static_cast<HRESULT>(0xC0AA0401); // no write in progress
 inline constexpr HRESULT E_IMAPI_DF2DATA_INVALID_MEDIA_STATE =
     static_cast<HRESULT>(0xC0AA0402); // only valid with supported media
-inline constexpr HRESULT E_IMAPI_DF2DATA_STREAM_NOT_SUPPORTED = static_cast<HRESULT>(
-    0xC0AA0403); // stream not supported (DOCS for Write: size must be a multiple of 2048)
+inline constexpr HRESULT E_IMAPI_DF2DATA_STREAM_NOT_SUPPORTED =
+    static_cast<HRESULT>(0xC0AA0403); // stream not supported (for Write: its size must be a multiple of 2048)
 inline constexpr HRESULT E_IMAPI_DF2DATA_STREAM_TOO_LARGE_FOR_CURRENT_MEDIA =
     static_cast<HRESULT>(0xC0AA0404); // stream larger than free space
 inline constexpr HRESULT E_IMAPI_DF2DATA_MEDIA_NOT_BLANK =
@@ -670,7 +670,7 @@ inline constexpr HRESULT E_IMAPI_DF2RAW_STREAM_LEADIN_TOO_SHORT =
 inline constexpr HRESULT E_IMAPI_DF2RAW_RECORDER_NOT_SUPPORTED =
     static_cast<HRESULT>(0xC0AA0610); // drive lacks raw DAO support
 inline constexpr HRESULT E_IMAPI_ERASE_RECORDER_IN_USE =
-    static_cast<HRESULT>(0x80AA0900); // recorder busy erasing (note 0x80… severity)
+    static_cast<HRESULT>(0x80AA0900); // recorder busy erasing (a 0x80 severity, unlike most codes here)
 inline constexpr HRESULT E_IMAPI_ERASE_MEDIA_IS_NOT_ERASABLE =
     static_cast<HRESULT>(0x80AA0904); // media not erasable
 inline constexpr HRESULT E_IMAPI_ERASE_DRIVE_FAILED_ERASE_COMMAND =

@@ -1,13 +1,509 @@
-// Pins every member of our service declarations to the vtable slot and every interface
-// and class to the id that the service publishes. A member out of place would call the
-// wrong function on real Windows, so this runs before anything talks to the service.
+// Pins every member of our service declarations to the vtable slot and the parameter
+// types, and every interface and class to the id that the service publishes. A member out of place would call
+// the wrong function on real Windows, so this runs before anything talks to the service.
 #include "Imapi2Interfaces.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <type_traits>
 #include <string>
 #include <utility>
+
+// Every member's parameter types, exactly: a BOOL where the service takes a 16-bit
+// VARIANT_BOOL, or a LONGLONG where it takes a LONG, keeps the slot but breaks the call.
+static_assert(std::is_same_v<decltype(&IDiscMaster2::get__NewEnum),
+                             HRESULT (STDMETHODCALLTYPE IDiscMaster2::*)(IEnumVARIANT**)>);
+static_assert(std::is_same_v<decltype(&IDiscMaster2::get_Item),
+                             HRESULT (STDMETHODCALLTYPE IDiscMaster2::*)(LONG, BSTR*)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscMaster2::get_Count), HRESULT (STDMETHODCALLTYPE IDiscMaster2::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscMaster2::get_IsSupportedEnvironment),
+                             HRESULT (STDMETHODCALLTYPE IDiscMaster2::*)(VARIANT_BOOL*)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscRecorder2::EjectMedia), HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)()>);
+static_assert(
+    std::is_same_v<decltype(&IDiscRecorder2::CloseTray), HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::AcquireExclusiveAccess),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(VARIANT_BOOL, BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::ReleaseExclusiveAccess),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)()>);
+static_assert(
+    std::is_same_v<decltype(&IDiscRecorder2::DisableMcn), HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)()>);
+static_assert(
+    std::is_same_v<decltype(&IDiscRecorder2::EnableMcn), HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::InitializeDiscRecorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_ActiveDiscRecorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_VendorId),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_ProductId),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_ProductRevision),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_VolumeName),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_VolumePathNames),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_DeviceCanLoadMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_LegacyDeviceNumber),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_SupportedFeaturePages),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_CurrentFeaturePages),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_SupportedProfiles),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_CurrentProfiles),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_SupportedModePages),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscRecorder2::get_ExclusiveAccessOwner),
+                             HRESULT (STDMETHODCALLTYPE IDiscRecorder2::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2::IsRecorderSupported),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2::*)(IDiscRecorder2*, VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2::IsCurrentMediaSupported),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2::*)(IDiscRecorder2*, VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2::get_MediaPhysicallyBlank),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2::get_MediaHeuristicallyBlank),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2::get_SupportedMediaTypes),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IDiscRecorder2**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_PostgapAlreadyInImage),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_PostgapAlreadyInImage),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscFormat2Data::get_CurrentMediaStatus),
+                   HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IMAPI_FORMAT2_DATA_MEDIA_STATE*)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscFormat2Data::get_WriteProtectStatus),
+                   HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IMAPI_MEDIA_WRITE_PROTECT_STATE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_TotalSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_FreeSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_NextWritableAddress),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_StartAddressOfPreviousSession),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_LastWrittenAddressOfPreviousSession),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_ForceMediaToBeClosed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_ForceMediaToBeClosed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_DisableConsumerDvdCompatibilityMode),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_DisableConsumerDvdCompatibilityMode),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_CurrentPhysicalMediaType),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IMAPI_MEDIA_PHYSICAL_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_RequestedWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_RequestedRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_CurrentWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_CurrentRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_SupportedWriteSpeeds),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_SupportedWriteSpeedDescriptors),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::put_ForceOverwrite),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_ForceOverwrite),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::get_MultisessionInterfaces),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::Write),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(IStream*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::CancelWrite),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Data::SetWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Data::*)(LONG, VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::put_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::get_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(IDiscRecorder2**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::put_FullErase),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::get_FullErase),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::get_CurrentPhysicalMediaType),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(IMAPI_MEDIA_PHYSICAL_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::put_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::get_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2Erase::EraseMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2Erase::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::PrepareMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::AddAudioTrack),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(IStream*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::CancelAddTrack),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::ReleaseMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::SetWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG, VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::put_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(IDiscRecorder2**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::put_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_NumberOfExistingTracks),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_TotalSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_FreeSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_UsedSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::put_DoNotFinalizeMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_DoNotFinalizeMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_ExpectedTableOfContents),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(SAFEARRAY**)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_CurrentPhysicalMediaType),
+                   HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(IMAPI_MEDIA_PHYSICAL_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::put_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_RequestedWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_RequestedRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_CurrentWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_CurrentRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_SupportedWriteSpeeds),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnce::get_SupportedWriteSpeedDescriptors),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnce::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::PrepareMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::WriteMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IStream*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::WriteMedia2),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IStream*, LONG)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::CancelWrite),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::ReleaseMedia),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)()>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::SetWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(LONG, VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::put_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_Recorder),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IDiscRecorder2**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::put_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_BufferUnderrunFreeDisabled),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_StartOfNextSession),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_LastPossibleStartOfLeadout),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_CurrentPhysicalMediaType),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IMAPI_MEDIA_PHYSICAL_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_SupportedSectorTypes),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(SAFEARRAY**)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscFormat2RawCD::put_RequestedSectorType),
+                   HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IMAPI_FORMAT2_RAW_CD_DATA_SECTOR_TYPE)>);
+static_assert(
+    std::is_same_v<decltype(&IDiscFormat2RawCD::get_RequestedSectorType),
+                   HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(IMAPI_FORMAT2_RAW_CD_DATA_SECTOR_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::put_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_ClientName),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_RequestedWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_RequestedRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_CurrentWriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_CurrentRotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_SupportedWriteSpeeds),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCD::get_SupportedWriteSpeedDescriptors),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCD::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IMultisession::get_IsSupportedOnCurrentMediaState),
+                             HRESULT (STDMETHODCALLTYPE IMultisession::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IMultisession::put_InUse),
+                             HRESULT (STDMETHODCALLTYPE IMultisession::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IMultisession::get_InUse),
+                             HRESULT (STDMETHODCALLTYPE IMultisession::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IMultisession::get_ImportRecorder),
+                             HRESULT (STDMETHODCALLTYPE IMultisession::*)(IDiscRecorder2**)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential::get_IsFirstDataSession),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential::get_StartAddressOfPreviousSession),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential::get_LastWrittenAddressOfPreviousSession),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential::get_NextWritableAddress),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential::get_FreeSectorsOnMedia),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IMultisessionSequential2::get_WriteUnitSize),
+                             HRESULT (STDMETHODCALLTYPE IMultisessionSequential2::*)(LONG*)>);
+static_assert(
+    std::is_same_v<decltype(&IWriteSpeedDescriptor::get_MediaType),
+                   HRESULT (STDMETHODCALLTYPE IWriteSpeedDescriptor::*)(IMAPI_MEDIA_PHYSICAL_TYPE*)>);
+static_assert(std::is_same_v<decltype(&IWriteSpeedDescriptor::get_RotationTypeIsPureCAV),
+                             HRESULT (STDMETHODCALLTYPE IWriteSpeedDescriptor::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IWriteSpeedDescriptor::get_WriteSpeed),
+                             HRESULT (STDMETHODCALLTYPE IWriteSpeedDescriptor::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_Root),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IFsiDirectoryItem**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_SessionStartBlock),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_SessionStartBlock),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_FreeMediaBlocks),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_FreeMediaBlocks),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::SetMaxMediaBlocksFromDevice),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_UsedBlocks),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_VolumeName),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_VolumeName),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_ImportedVolumeName),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_BootImageOptions),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IBootOptions**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_BootImageOptions),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IBootOptions*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_FileCount),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_DirectoryCount),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_WorkingDirectory),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_WorkingDirectory),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_ChangePoint),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_StrictFileSystemCompliance),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_StrictFileSystemCompliance),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_UseRestrictedCharacterSet),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_UseRestrictedCharacterSet),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_FileSystemsToCreate),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_FileSystemsToCreate),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_FileSystemsSupported),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_UDFRevision),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_UDFRevision),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_UDFRevisionsSupported),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::ChooseImageDefaults),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IDiscRecorder2*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::ChooseImageDefaultsForMediaType),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IMAPI_MEDIA_PHYSICAL_TYPE)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_ISO9660InterchangeLevel),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_ISO9660InterchangeLevel),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_ISO9660InterchangeLevelsSupported),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::CreateResultImage),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IFileSystemImageResult**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::Exists),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR, FsiItemType*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::CalculateDiscIdentifier),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(
+    std::is_same_v<decltype(&IFileSystemImage::IdentifyFileSystemsOnDisc),
+                   HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(IDiscRecorder2*, FsiFileSystems*)>);
+static_assert(
+    std::is_same_v<decltype(&IFileSystemImage::GetDefaultFileSystemForImport),
+                   HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems, FsiFileSystems*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::ImportFileSystem),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::ImportSpecificFileSystem),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(FsiFileSystems)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::RollbackToChangePoint),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(LONG)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::LockInChangePoint),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)()>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::CreateDirectoryItem),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR, IFsiDirectoryItem**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::CreateFileItem),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR, IFsiFileItem**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_VolumeNameUDF),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_VolumeNameJoliet),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_VolumeNameISO9660),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_StageFiles),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_StageFiles),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::get_MultisessionInterfaces),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(SAFEARRAY**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImage::put_MultisessionInterfaces),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImage::*)(SAFEARRAY*)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::get_Name), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(BSTR*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::get_FullPath), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(BSTR*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::get_CreationTime), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::put_CreationTime), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::get_LastAccessedTime),
+                             HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::put_LastAccessedTime), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::get_LastModifiedTime),
+                             HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::put_LastModifiedTime), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(DATE)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::get_IsHidden),
+                             HRESULT (STDMETHODCALLTYPE IFsiItem::*)(VARIANT_BOOL*)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiItem::put_IsHidden), HRESULT (STDMETHODCALLTYPE IFsiItem::*)(VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::FileSystemName),
+                             HRESULT (STDMETHODCALLTYPE IFsiItem::*)(FsiFileSystems, BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFsiItem::FileSystemPath),
+                             HRESULT (STDMETHODCALLTYPE IFsiItem::*)(FsiFileSystems, BSTR*)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::get__NewEnum),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(IEnumVARIANT**)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::get_Item),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR, IFsiItem**)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::get_Count),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::get_EnumFsiItems),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(IEnumFsiItems**)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::AddDirectory),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::AddFile),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR, IStream*)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::AddTree),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR, VARIANT_BOOL)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::Add),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(IFsiItem*)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::Remove),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IFsiDirectoryItem::RemoveTree),
+                             HRESULT (STDMETHODCALLTYPE IFsiDirectoryItem::*)(BSTR)>);
+static_assert(std::is_same_v<decltype(&IFsiFileItem::get_DataSize),
+                             HRESULT (STDMETHODCALLTYPE IFsiFileItem::*)(LONGLONG*)>);
+static_assert(std::is_same_v<decltype(&IFsiFileItem::get_DataSize32BitLow),
+                             HRESULT (STDMETHODCALLTYPE IFsiFileItem::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFsiFileItem::get_DataSize32BitHigh),
+                             HRESULT (STDMETHODCALLTYPE IFsiFileItem::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFsiFileItem::get_Data),
+                             HRESULT (STDMETHODCALLTYPE IFsiFileItem::*)(IStream**)>);
+static_assert(
+    std::is_same_v<decltype(&IFsiFileItem::put_Data), HRESULT (STDMETHODCALLTYPE IFsiFileItem::*)(IStream*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImageResult::get_ImageStream),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImageResult::*)(IStream**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImageResult::get_ProgressItems),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImageResult::*)(IProgressItems**)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImageResult::get_TotalBlocks),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImageResult::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImageResult::get_BlockSize),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImageResult::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IFileSystemImageResult::get_DiscId),
+                             HRESULT (STDMETHODCALLTYPE IFileSystemImageResult::*)(BSTR*)>);
+static_assert(std::is_same_v<decltype(&DDiscFormat2DataEvents::Update),
+                             HRESULT (STDMETHODCALLTYPE DDiscFormat2DataEvents::*)(IDispatch*, IDispatch*)>);
+static_assert(std::is_same_v<decltype(&DDiscFormat2EraseEvents::Update),
+                             HRESULT (STDMETHODCALLTYPE DDiscFormat2EraseEvents::*)(IDispatch*, LONG, LONG)>);
+static_assert(std::is_same_v<decltype(&DDiscFormat2RawCDEvents::Update),
+                             HRESULT (STDMETHODCALLTYPE DDiscFormat2RawCDEvents::*)(IDispatch*, IDispatch*)>);
+static_assert(
+    std::is_same_v<decltype(&DDiscFormat2TrackAtOnceEvents::Update),
+                   HRESULT (STDMETHODCALLTYPE DDiscFormat2TrackAtOnceEvents::*)(IDispatch*, IDispatch*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_StartLba),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_SectorCount),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_LastReadLba),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_LastWrittenLba),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_TotalSystemBuffer),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_UsedSystemBuffer),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IWriteEngine2EventArgs::get_FreeSystemBuffer),
+                             HRESULT (STDMETHODCALLTYPE IWriteEngine2EventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2DataEventArgs::get_ElapsedTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2DataEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2DataEventArgs::get_RemainingTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2DataEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2DataEventArgs::get_TotalTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2DataEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<
+              decltype(&IDiscFormat2DataEventArgs::get_CurrentAction),
+              HRESULT (STDMETHODCALLTYPE IDiscFormat2DataEventArgs::*)(IMAPI_FORMAT2_DATA_WRITE_ACTION*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnceEventArgs::get_CurrentTrackNumber),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnceEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnceEventArgs::get_CurrentAction),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnceEventArgs::*)(
+                                 IMAPI_FORMAT2_TAO_WRITE_ACTION*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnceEventArgs::get_ElapsedTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnceEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2TrackAtOnceEventArgs::get_RemainingTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2TrackAtOnceEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<
+              decltype(&IDiscFormat2RawCDEventArgs::get_CurrentAction),
+              HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCDEventArgs::*)(IMAPI_FORMAT2_RAW_CD_WRITE_ACTION*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCDEventArgs::get_ElapsedTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCDEventArgs::*)(LONG*)>);
+static_assert(std::is_same_v<decltype(&IDiscFormat2RawCDEventArgs::get_RemainingTime),
+                             HRESULT (STDMETHODCALLTYPE IDiscFormat2RawCDEventArgs::*)(LONG*)>);
+
+// Every enumeration of the service is a 32-bit value.
+static_assert(sizeof(IMAPI_MEDIA_PHYSICAL_TYPE) == 4 && sizeof(IMAPI_FORMAT2_DATA_MEDIA_STATE) == 4 &&
+              sizeof(IMAPI_FORMAT2_DATA_WRITE_ACTION) == 4 && sizeof(IMAPI_FORMAT2_TAO_WRITE_ACTION) == 4 &&
+              sizeof(IMAPI_FORMAT2_RAW_CD_WRITE_ACTION) == 4 &&
+              sizeof(IMAPI_FORMAT2_RAW_CD_DATA_SECTOR_TYPE) == 4 &&
+              sizeof(IMAPI_MEDIA_WRITE_PROTECT_STATE) == 4 && sizeof(FsiFileSystems) == 4 &&
+              sizeof(FsiItemType) == 4);
+static_assert(sizeof(VARIANT_BOOL) == 2);
 
 namespace {
 
@@ -677,11 +1173,7 @@ TEST(ServiceDeclarations, ClassIds) {
         EXPECT_EQ(GuidText(c.id), c.text) << c.name;
 }
 
-TEST(ServiceDeclarations, EnumsAreThirtyTwoBitsAndFlagsAreTwoBytes) {
-    static_assert(sizeof(IMAPI_MEDIA_PHYSICAL_TYPE) == 4);
-    static_assert(sizeof(IMAPI_FORMAT2_DATA_MEDIA_STATE) == 4);
-    static_assert(sizeof(FsiFileSystems) == 4);
-    static_assert(sizeof(VARIANT_BOOL) == 2);
+TEST(ServiceDeclarations, ResultCodesKeepTheirSeverity) {
     EXPECT_EQ(IMAPI_E_IMAGE_SIZE_LIMIT, static_cast<HRESULT>(0xC0AAB120));
     EXPECT_EQ(E_IMAPI_ERASE_RECORDER_IN_USE, static_cast<HRESULT>(0x80AA0900));
 }
