@@ -65,7 +65,7 @@
 #define IDS_NO_RECORDER 9
 #define IDS_SESSION_QUESTION 10
 #define IDS_STATUS_ERASING 20
-#define IDS_STATUS_DATA_ACTION0 21 /* + data write action 0-6 */
+#define IDS_STATUS_DATA_ACTION0 21  /* + data write action 0-6 */
 #define IDS_STATUS_TRACK_ACTION0 31 /* + raw CD / track-at-once action 0-4 */
 
 #endif

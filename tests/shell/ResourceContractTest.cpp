@@ -132,6 +132,44 @@ TEST(LanguageModule, StartDialogHasItsMenuAndButtons) {
     EXPECT_GT(GetMenuStringW(menu, IDCANCEL, text, 100, MF_BYCOMMAND), 0);
 }
 
+// The start dialog shows a toolbar of five buttons with the images of "B_1" and captions
+// from its menu in place of its own buttons; all five must fit.
+TEST(LanguageModule, StartDialogHasRoomForItsToolbar) {
+    Modules m;
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    UniqueWindow dialog(CreateDialogParamW(m.lang.get(), L"DIALOG_BEGIN", nullptr, QuietDialog, 0));
+    ASSERT_TRUE(dialog);
+    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                                   WS_CHILD | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE, 0, 0,
+                                   288, 72, dialog.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(toolbar, nullptr);
+    UniqueImageList images(ImageList_LoadImageW(m.qres.get(), L"B_1", 72, 0, RGB(255, 255, 255), IMAGE_BITMAP,
+                                                LR_CREATEDIBSECTION));
+    SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.get()));
+    SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HMENU menu = GetMenu(dialog.get());
+    const int ids[] = {1000, 1001, 1002, IDM_PROJECT_EMPTY, IDCANCEL};
+    for (int i = 0; i < 5; ++i) {
+        wchar_t caption[1000] = {};
+        if (ids[i] >= 1000) GetMenuStringW(menu, ids[i] - 1000, caption, 1000, MF_BYPOSITION);
+        else GetMenuStringW(menu, ids[i], caption, 1000, MF_BYCOMMAND);
+        caption[999] = L'\0';
+        INT_PTR text = SendMessageW(toolbar, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(caption));
+        TBBUTTON button = {i, ids[i], TBSTATE_ENABLED, static_cast<BYTE>(ids[i] >= 1000 ? BTNS_DROPDOWN : BTNS_BUTTON),
+                           {}, 0, text};
+        SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+    SIZE needed = {};
+    SendMessageW(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&needed));
+    RECT client = {};
+    GetClientRect(dialog.get(), &client);
+    EXPECT_GE(client.right, needed.cx);
+    EXPECT_GT(client.bottom, needed.cy + 20) << "room for the line of text below the toolbar";
+}
+
 TEST(StaticModule, HoldsTheAcceleratorsAndFiveToolbarImages) {
     Modules m;
     HACCEL accelerators = LoadAcceleratorsW(m.qres.get(), L"MENU_MAIN");
@@ -207,7 +245,7 @@ class TemplateReader {
     const BYTE* p_;
 };
 
-TEST(ProgramResources, UpdateDialogTemplateIsExactlyAsSpecified) {
+TEST(ProgramResources, UpdateDialogTemplateMatchesItsLayout) {
     HINSTANCE self = GetModuleHandleW(nullptr);
     HRSRC found =
         FindResourceExW(self, RT_DIALOG, L"DIALOG_UPDATE", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
