@@ -65,11 +65,32 @@ TEST(Settings, AMissingFileIsCreatedAtShutdownAndABrokenOneIsKept) {
     EXPECT_EQ(ReadFile(file), broken);
 }
 
-TEST(ResourceModules, TheNamedLanguageModuleIsUsedAndAMissingOneFallsBack) {
+// Which module answered: testlang.dll's string 500 is long, langen.dll has none.
+size_t String500Length() {
+    wchar_t text[1000] = {};
+    return static_cast<size_t>(LoadStringW(g_app.languageModule, 500, text, 1000));
+}
+
+TEST(ResourceModules, TheNamedLanguageModuleIsUsedOrLangenInstead) {
     ASSERT_TRUE(LoadResourceModules("testlang.dll"));
-    EXPECT_EQ(g_app.languageModule, GetModuleHandleW(L"testlang.dll"));
-    ASSERT_TRUE(LoadResourceModules("langxx.dll"));
-    EXPECT_EQ(g_app.languageModule, GetModuleHandleW(L"langen.dll"));
+    EXPECT_EQ(String500Length(), 999u);
+
+    // A name outside ASCII, as UTF-8 from the settings file.
+    std::wstring copy = TempFolder(L"quillon-lang") + L"\\lang\u00fc\u20ac.dll";
+    ASSERT_TRUE(CopyFileW(L"testlang.dll", copy.c_str(), FALSE));
+    char utf8[MAX_PATH * 3] = {};
+    WideCharToMultiByte(CP_UTF8, 0, copy.c_str(), -1, utf8, sizeof(utf8), nullptr, nullptr);
+    ASSERT_TRUE(LoadResourceModules(utf8));
+    EXPECT_EQ(String500Length(), 999u);
+
+    // Missing, not a language module at all, or no name: langen.dll takes over.
+    for (const char* name : {"langxx.dll", "kernel32.dll", "QRES.DLL", ""}) {
+        ASSERT_TRUE(LoadResourceModules(name)) << name;
+        EXPECT_EQ(String500Length(), 0u) << name;
+        wchar_t text[100] = {};
+        LoadStringW(g_app.languageModule, 2, text, 100);
+        EXPECT_STREQ(text, L"The operation finished successfully.") << name;
+    }
 }
 
 } // namespace
