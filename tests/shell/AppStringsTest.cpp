@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -61,19 +62,41 @@ TEST(LoadAppString, CutsALongTextTo999Characters) {
     EXPECT_EQ(text[998], L'a' + 998 % 26);
 }
 
-TEST(LoadAppString, TwoThreadsAskingForOneIdGetOneText) {
-    WithLanguageModule lang(L"langen.dll");
-    for (int id = 21; id <= 27; ++id) {
-        const wchar_t* seen[8] = {};
-        std::vector<std::thread> threads;
-        for (auto& slot : seen)
-            threads.emplace_back([&slot, id] { slot = LoadAppString(id); });
-        for (auto& t : threads)
-            t.join();
-        for (const wchar_t* p : seen)
-            EXPECT_EQ(p, seen[0]) << "id " << id;
-        EXPECT_NE(seen[0][0], L'\0') << "id " << id;
+// A loader that holds its caller until a second thread arrives (or a while passes) and
+// counts how many were inside at once. With the cache's lock the second thread waits at
+// the lock, so the text is fetched once and both get the same pointer.
+std::atomic<int> g_loads{0}, g_inside{0}, g_mostInside{0};
+
+int SlowLoader(int, wchar_t* buffer, int) {
+    ++g_loads;
+    int now = ++g_inside;
+    for (int waited = 0; waited < 300 && g_inside.load() < 2; waited += 5) Sleep(5);
+    int most = g_mostInside.load();
+    while (now > most && !g_mostInside.compare_exchange_weak(most, now)) {
     }
+    buffer[0] = L'x';
+    --g_inside;
+    return 1;
+}
+
+TEST(LoadAppString, TwoThreadsAskingForOneIdFetchItOnce) {
+    AppStringLoader previous = SetAppStringLoader(SlowLoader);
+    const wchar_t* seen[2] = {};
+    std::atomic<int> ready{0};
+    auto ask = [&](int slot) {
+        ++ready;
+        while (ready.load() < 2) {
+        }
+        seen[slot] = LoadAppString(901);
+    };
+    std::thread first(ask, 0), second(ask, 1);
+    first.join();
+    second.join();
+    SetAppStringLoader(previous);
+    EXPECT_EQ(g_loads.load(), 1);
+    EXPECT_EQ(g_mostInside.load(), 1);
+    EXPECT_EQ(seen[0], seen[1]);
+    EXPECT_STREQ(seen[0], L"x");
 }
 
 } // namespace
