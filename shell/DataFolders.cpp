@@ -67,7 +67,9 @@ void SetUpDataFoldersFor(const wchar_t* moduleFileName) {
 }
 
 void SetUpDataFolders() {
-    wchar_t path[260] = {};
-    GetModuleFileNameW(nullptr, path, 260);
+    // The program folder is taken from the longer buffer, so it is not cut where the
+    // module file name is.
+    wchar_t path[520] = {};
+    GetModuleFileNameW(nullptr, path, 520);
     SetUpDataFoldersFor(path);
 }

@@ -48,12 +48,13 @@ class WinsockSession {
 
 void LoadIconsAndImageList() {
     g_app.mainIcon = LoadIconW(g_app.instance, L"ICON_1");
-    // The compilation pane shows 16 x 16 images; load that size rather than shrink.
-    HICON file = static_cast<HICON>(LoadImageW(g_app.instance, L"ICON_FILE", IMAGE_ICON, 16, 16, 0));
-    HICON folder = static_cast<HICON>(LoadImageW(g_app.instance, L"ICON_FOLDER", IMAGE_ICON, 16, 16, 0));
+    // The compilation pane shows 16 x 16 images; load that size rather than shrink. The
+    // image list keeps copies.
+    UniqueIcon file(static_cast<HICON>(LoadImageW(g_app.instance, L"ICON_FILE", IMAGE_ICON, 16, 16, 0)));
+    UniqueIcon folder(static_cast<HICON>(LoadImageW(g_app.instance, L"ICON_FOLDER", IMAGE_ICON, 16, 16, 0)));
     g_app.compilationImages = ImageList_Create(16, 16, ILC_COLOR32, 2, 0);
-    ImageList_AddIcon(g_app.compilationImages, file);
-    ImageList_AddIcon(g_app.compilationImages, folder);
+    ImageList_AddIcon(g_app.compilationImages, file.get());
+    ImageList_AddIcon(g_app.compilationImages, folder.get());
 }
 
 void RunMessageLoop() {
@@ -94,7 +95,9 @@ int RunQuillon(HINSTANCE instance) {
     g_app.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     if (!RegisterMainWindowClass(instance, g_app.mainIcon)) return 0;
 
-    g_app.mainWindow = CreateMainWindow(instance, LoadMenuW(g_app.languageModule, L"MENU_MAIN"));
+    UniqueMenu menu(LoadMenuW(g_app.languageModule, L"MENU_MAIN"));
+    g_app.mainWindow = CreateMainWindow(instance, menu.get());
+    if (g_app.mainWindow) (void)menu.release(); // the window owns it now
     ShowWindow(g_app.mainWindow, SW_SHOWNORMAL);
 
     // TODO(tray): put the tray icon in place here.
