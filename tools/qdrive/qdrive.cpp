@@ -51,21 +51,26 @@ std::wstring Widen(const std::string& text) {
 
 std::string Narrow(const std::wstring& text) {
     if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
     std::string narrow(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr,
+                        nullptr);
     return narrow;
 }
 
 // Window texts cross processes with WM_GETTEXT; new lines are shown as \n.
 std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
     std::string text;
     for (char c : Narrow(buffer)) {
         if (c == '\r') continue;
-        if (c == '\n') text += "\\n";
-        else text += c;
+        if (c == '\n')
+            text += "\\n";
+        else
+            text += c;
     }
     return text;
 }
@@ -131,8 +136,8 @@ bool Run(Session& s, const std::string& line, std::string& out) {
         std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/"));
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW startup = {sizeof(startup)};
-        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                            &startup, &s.process)) {
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.c_str(), &startup, &s.process)) {
             out = "cannot start (error " + std::to_string(GetLastError()) + ")";
             return false;
         }
@@ -177,7 +182,8 @@ bool Run(Session& s, const std::string& line, std::string& out) {
     }
     if (command == "dump") {
         for (HWND child = GetWindow(s.current, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            std::printf("child %d %s %s\n", GetDlgCtrlID(child), ClassOf(child).c_str(), TextOf(child).c_str());
+            std::printf("child %d %s %s\n", GetDlgCtrlID(child), ClassOf(child).c_str(),
+                        TextOf(child).c_str());
         }
         return true;
     }
