@@ -1,7 +1,9 @@
 #include "NativeFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <system_error>
@@ -164,6 +166,21 @@ void NativeFile::AdviseSequential() {
 
 std::string ErrorText(int error) {
     return std::generic_category().message(error);
+}
+
+namespace {
+std::atomic<std::uint64_t> g_nameCounter{0};
+} // namespace
+
+std::uint64_t UniqueNameNumber() noexcept {
+    const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
+    const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
+    std::uint64_t x = static_cast<std::uint64_t>(steady) ^ static_cast<std::uint64_t>(wall) ^
+                      (g_nameCounter++ * 0x9E3779B97F4A7C15ull);
+    // splitmix64's finaliser spreads the bits, so near times give unrelated numbers.
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
 }
 
 } // namespace quillon::discimage

@@ -43,4 +43,9 @@ class NativeFile {
 
 std::string ErrorText(int error);
 
+// A number for the name of a new file or folder that is then created exclusively.
+// It differs on every call and, all but surely, between processes that start
+// together; a clash only costs another try. Unlike std::random_device it cannot fail.
+std::uint64_t UniqueNameNumber() noexcept;
+
 } // namespace quillon::discimage

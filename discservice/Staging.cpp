@@ -4,9 +4,6 @@
 #include "NativeFile.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdint>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -41,22 +38,6 @@ class StagedFileSource : public ByteSource {
 };
 
 constexpr std::size_t kCopyChunk = 1 << 20;
-
-// Numbers for the names of staging folders. Creating the folder is what makes it
-// ours, so they only need to differ between tries and between processes that start
-// together; unlike std::random_device, this source cannot fail.
-std::atomic<std::uint64_t> g_nameCounter{0};
-
-std::uint64_t NameNumber() {
-    std::uint64_t x =
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-        (g_nameCounter++ * 0x9E3779B97F4A7C15ull) ^ reinterpret_cast<std::uintptr_t>(&x);
-    // splitmix64's finaliser spreads the bits, so near times give unrelated names.
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
-}
 
 // Removes a copy that was not handed out, on every way out of Stage.
 class PartialCopy {
@@ -93,7 +74,7 @@ Status StagingArea::Create(const std::filesystem::path& workingDirectory, std::s
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path folder =
-            workingDirectory / ("quillon-stage-" + std::to_string(NameNumber() % 100000000u));
+            workingDirectory / ("quillon-stage-" + std::to_string(UniqueNameNumber() % 100000000u));
         // Creating the folder is the atomic step that makes it ours alone.
         if (std::filesystem::create_directory(folder, ec)) {
             area->reset(new StagingArea(folder));
