@@ -312,6 +312,114 @@ def check_layout(mkiso, scratch, files):
           "a layout without an end tag: status %d, %s" % (r.returncode, r.stderr))
 
 
+def expect_failure(mkiso, args, expect, what, output, folder):
+    """The tool must fail with status 1, name the problem and leave no output or temporary file."""
+    r = run([mkiso] + args)
+    err = r.stderr.decode(errors="replace")
+    ok = check(r.returncode == 1 and all(e in err for e in expect),
+               "%s: expected status 1 and %s, got %d: %s" % (what, expect, r.returncode, err))
+    if not check(not os.path.exists(output), "%s: output left behind" % what):
+        os.remove(output)  # so the next case starts clean
+    leftovers = [f for f in os.listdir(folder) if ".part" in f]
+    check(not leftovers, "%s: temporary files left behind: %s" % (what, leftovers))
+    return ok
+
+
+def check_layout_files(mkiso, scratch):
+    """Only layout files are read as layouts: anything else fails and writes nothing."""
+    base = os.path.join(scratch, "layouts")
+    shutil.rmtree(base, ignore_errors=True)
+    os.makedirs(base)
+    out = os.path.join(base, "out.iso")
+    source = os.path.join(base, "source.txt")
+    write(source, b"source\n")
+    rng = random.Random(99)
+    junk = [
+        ("an empty file", b"", "it is empty"),
+        ("blanks", b" \r\n\t\n", "it is empty"),
+        ("plain text", b"just some words, not a layout\n", "does not start with an XML tag"),
+        ("random bytes", b"\x01" + rng.randbytes(4000), "not UTF-8 text"),
+        ("random bytes after a tag", b"<root>" + rng.randbytes(4000), "not UTF-8 text"),
+        ("NUL bytes", b"<root/>\x00\x00<i t=\"0\"/>", "NUL bytes"),
+        ("a declaration alone", b'<?xml version="1.0" encoding="UTF-8"?>\n', "no root element"),
+        ("a comment alone", b"<!-- nothing here -->\n", "no root element"),
+        ("a broken tag", b"<root", "no root element"),
+        ("text before the root", b'text <root><i t="0" n="a" a="%s"/></root>' % source.encode(),
+         "does not start with an XML tag"),
+        ("UTF-16", '<root/>'.encode("utf-16"), "not UTF-8 text"),
+    ]
+    for what, data, expect in junk:
+        path = os.path.join(base, "junk.xml")
+        write(path, data)
+        expect_failure(mkiso, [path, out], [path, expect], "layout " + what, out, base)
+    expect_failure(mkiso, ["/proc/self/mem", out], ["/proc/self/mem", "cannot be read"], "an unreadable layout",
+                   out, base)
+    expect_failure(mkiso, [os.path.join(base, "missing.xml"), out], ["missing.xml", "no such folder or layout file"],
+                   "a missing layout", out, base)
+
+    # Valid layouts: without a declaration, with a byte-order mark, empty.
+    for what, data in (("no declaration", b'<root><i t="0" n="a.txt" a="%s"/></root>' % source.encode()),
+                       ("byte-order mark", b'\xef\xbb\xbf<?xml version="1.0"?>\n<root><i t="0" n="a.txt" a="%s"/></root>'
+                        % source.encode()),
+                       ("empty root", b"<root/>")):
+        path = os.path.join(base, "good.xml")
+        write(path, data)
+        r = run([mkiso, "-q", path, out])
+        check(r.returncode == 0 and os.path.isfile(out), "layout with %s: status %d, %s" % (what, r.returncode, r.stderr))
+        if os.path.exists(out):
+            os.remove(out)
+
+    # A name is one item of the image: separators do not reach into other folders.
+    names = [
+        ("backslash", '<i t="1" n="Docs"/><i t="0" n="Docs\\x.txt" a="%s"/>', "Docs\\x.txt"),
+        ("slash", '<i t="0" n="/y.txt" a="%s"/>', "/y.txt"),
+        ("folder with a slash", '<i t="1" n="a/b"><i t="0" n="x.txt" a="%s"/></i>', "a/b"),
+        ("nested backslash", '<i t="1" n="Docs"><i t="0" n="..\\z.txt" a="%s"/></i>', "..\\z.txt"),
+        ("trailing dot", '<i t="0" n="name." a="%s"/>', "name."),
+        ("empty name", '<i t="0" n="" a="%s"/>', 'name ""'),
+    ]
+    for what, items, named in names:
+        path = os.path.join(base, "names.xml")
+        body = items.replace("%s", xml_attr(source))
+        with open(path, "w", encoding="utf-8") as f:
+            f.write("<root>%s</root>\n" % body)
+        expect_failure(mkiso, [path, out], ["IMAPI_E_INVALID_PARAM", named], "layout name " + what, out, base)
+
+
+def check_output_is_input(mkiso, scratch):
+    """The output is never one of the inputs: the layout, a source file or the folder's content."""
+    base = os.path.join(scratch, "self")
+    shutil.rmtree(base, ignore_errors=True)
+    tree = os.path.join(base, "t5")
+    notes = os.path.join(tree, "notes.txt")
+    write(notes, b"my notes\n")
+    write(os.path.join(tree, "sub", "other.txt"), b"other\n")
+    layout = os.path.join(base, "lay.xml")
+    layout_text = '<root><i t="0" n="notes.txt" a="%s"/></root>\n' % xml_attr(notes)
+    with open(layout, "w") as f:
+        f.write(layout_text)
+    os.link(notes, os.path.join(base, "hard link.txt"))
+
+    cases = [
+        ("the layout file", [layout, layout], layout),
+        ("a file of the folder", [tree, notes], notes),
+        ("a file of the folder, staged", ["--stage", "--working-dir", base, tree, notes], notes),
+        ("a file deeper in the folder", [tree, os.path.join(tree, "sub", "other.txt")], "other.txt"),
+        ("a source of the layout", [layout, notes], notes),
+        ("a hard link to a source", [layout, os.path.join(base, "hard link.txt")], notes),
+    ]
+    for what, args, named in cases:
+        before = {p: open(p, "rb").read() for p in (notes, layout, os.path.join(tree, "sub", "other.txt"))}
+        r = run([mkiso, "-q"] + args)
+        err = r.stderr.decode(errors="replace")
+        check(r.returncode == 1 and "output" in err and named in err,
+              "%s as output: expected status 1 naming %s, got %d: %s" % (what, named, r.returncode, err))
+        after = {p: open(p, "rb").read() for p in before}
+        check(before == after, "%s as output: an input was changed" % what)
+        leftovers = [f for root, _, names in os.walk(base) for f in names if ".part" in f or "quillon-stage" in root]
+        check(not leftovers, "%s as output: left behind %s" % (what, leftovers))
+
+
 def check_failures(mkiso, scratch):
     """Failures give a clear message, a non-zero status and no output file."""
     base = os.path.join(scratch, "bad")
@@ -372,6 +480,20 @@ def check_failures(mkiso, scratch):
     r = run([mkiso, "--bogus", "a", "b"])
     check(r.returncode == 2 and b"Usage" in r.stderr, "unknown option: status %d" % r.returncode)
 
+    # Messages name what the user gave, not the temporary file or an unnamed folder.
+    missing_dir = os.path.join(base, "no such dir", "out.iso")
+    r = run([mkiso, os.path.join(base, "too big"), missing_dir])
+    err = r.stderr.decode(errors="replace")
+    check(r.returncode == 1 and missing_dir in err and ".part" not in err,
+          "output in a missing folder: status %d, %s" % (r.returncode, err))
+    no_temp = os.path.join(base, "no temporary folder")
+    env = dict(os.environ, TMPDIR=no_temp)
+    r = subprocess.run([mkiso, "--stage", os.path.join(base, "too big"), keep], capture_output=True, env=env)
+    err = r.stderr.decode(errors="replace")
+    check(r.returncode == 1 and "IMAPI_E_INVALID_WORKING_DIRECTORY" in err and no_temp in err,
+          "staging without a temporary folder: status %d, %s" % (r.returncode, err))
+    check(open(keep, "rb").read() == b"old image", "a failed staged build damaged the old output")
+
 
 def main():
     parser = argparse.ArgumentParser()
@@ -386,6 +508,8 @@ def main():
     os.makedirs(scratch, exist_ok=True)
     files = check_readers(args.mkiso, scratch)
     check_layout(args.mkiso, scratch, files)
+    check_layout_files(args.mkiso, scratch)
+    check_output_is_input(args.mkiso, scratch)
     check_failures(args.mkiso, scratch)
     if FAILURES:
         print("%d checks failed" % len(FAILURES))

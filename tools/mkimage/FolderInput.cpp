@@ -1,5 +1,6 @@
 #include "FolderInput.h"
 
+#include "Failure.h"
 #include "ImageWriter.h"
 
 #include "FileSource.h"
@@ -27,8 +28,9 @@ namespace {
 
 class FolderWalker {
   public:
-    FolderWalker(di::FileSystemImage& image, Progress& progress, std::string* error)
-        : image_(image), progress_(progress), error_(*error) {}
+    FolderWalker(di::FileSystemImage& image, const OutputGuard& output, Progress& progress,
+                 std::string* error)
+        : image_(image), output_(output), progress_(progress), error_(*error) {}
 
     bool Walk(const std::filesystem::path& folder, const std::u16string& imagePath) {
         std::error_code ec;
@@ -62,6 +64,10 @@ class FolderWalker {
                 if (!Added(path, image_.AddDirectory(itemPath, options))) return false;
                 if (!Walk(path, itemPath)) return false;
             } else if (type == std::filesystem::file_type::regular) {
+                if (output_.IsOutput(path)) {
+                    error_ = InputIsOutput(path);
+                    return false;
+                }
                 auto source = std::make_shared<di::FileSource>(path);
                 if (!Added(path, image_.AddFile(itemPath, source))) return false;
             } else {
@@ -81,10 +87,11 @@ class FolderWalker {
 
     bool Added(const std::filesystem::path& path, di::Status s) {
         if (!di::Failed(s)) return true;
-        return Fail(path, di::DescribeStatus(s));
+        return Fail(path, DescribeFailure(image_, s));
     }
 
     di::FileSystemImage& image_;
+    const OutputGuard& output_;
     Progress& progress_;
     std::string& error_;
     std::vector<std::filesystem::path> ancestors_;
@@ -93,11 +100,11 @@ class FolderWalker {
 
 } // namespace
 
-bool AddFolder(di::FileSystemImage& image, const std::filesystem::path& folder, Progress& progress,
-               std::string* error) {
+bool AddFolder(di::FileSystemImage& image, const std::filesystem::path& folder, const OutputGuard& output,
+               Progress& progress, std::string* error) {
     if (auto t = di::FileModificationTime(folder))
         (void)image.SetModificationTime(u"", *t); // the root always takes it
-    FolderWalker walker(image, progress, error);
+    FolderWalker walker(image, output, progress, error);
     return walker.Walk(folder, u"");
 }
 

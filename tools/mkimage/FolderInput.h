@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FileSystemImage.h"
+#include "ImageWriter.h"
 #include "Progress.h"
 
 #include <filesystem>
@@ -10,9 +11,10 @@
 
 namespace quillon::mkiso {
 
-// On failure returns false with a message naming the item.
-bool AddFolder(discimage::FileSystemImage& image, const std::filesystem::path& folder, Progress& progress,
-               std::string* error);
+// On failure returns false with a message naming the item. A file that is the
+// output is refused, so the image is never written over one of its sources.
+bool AddFolder(discimage::FileSystemImage& image, const std::filesystem::path& folder,
+               const OutputGuard& output, Progress& progress, std::string* error);
 
 // The name of a path's last part as UTF-16, or false when it is not valid text.
 bool NameOf(const std::filesystem::path& path, std::u16string* name);

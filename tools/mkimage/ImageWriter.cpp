@@ -1,9 +1,10 @@
 #include "ImageWriter.h"
 
 #include "FileSource.h"
+#include "MoveOver.h"
 #include "NativeFile.h"
 
-#include <random>
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
@@ -13,27 +14,45 @@ namespace di = quillon::discimage;
 
 std::atomic<bool> g_cancelled{false};
 
+OutputGuard::OutputGuard(std::filesystem::path output) : output_(std::move(output)) {
+    std::error_code ec;
+    exists_ = std::filesystem::exists(output_, ec);
+}
+
+bool OutputGuard::IsOutput(const std::filesystem::path& path) const {
+    if (!exists_) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(path, output_, ec) && !ec;
+}
+
+std::string InputIsOutput(const std::filesystem::path& input) {
+    return di::PathForDisplay(input) + ": is also the output file; the image would be written over it";
+}
+
 namespace {
 
 constexpr std::size_t kChunk = 4 << 20;
 
-// Removes the temporary file unless the write went through.
+// Removes the temporary file unless the write went through. Messages name the
+// target: the temporary name means nothing to the user.
 class TemporaryFile {
   public:
+    explicit TemporaryFile(std::filesystem::path target) : target_(std::move(target)) {}
     ~TemporaryFile() {
         if (!path_.empty()) {
             int error = 0;
-            file_.Close(&error);
+            (void)file_.Close(&error); // the file is removed; a late write error does not matter
             std::error_code ec;
             std::filesystem::remove(path_, ec);
         }
     }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    bool Create(const std::filesystem::path& target, std::string* error) {
-        std::random_device random;
+    bool Create(std::string* error) {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::filesystem::path candidate = target;
-            candidate += ".part" + std::to_string(random() % 1000000u);
+            std::filesystem::path candidate = target_;
+            candidate += ".part" + std::to_string(di::UniqueNameNumber() % 1000000u);
             int err = 0;
             file_ = di::NativeFile::CreateForWriting(candidate, true, &err);
             if (file_.IsOpen()) {
@@ -41,39 +60,45 @@ class TemporaryFile {
                 return true;
             }
             if (err != EEXIST) {
-                *error = di::PathForDisplay(candidate) + ": cannot be created: " + di::ErrorText(err);
+                *error = di::PathForDisplay(target_) + ": cannot be created: " + di::ErrorText(err);
                 return false;
             }
         }
-        *error = di::PathForDisplay(target) + ": no free temporary name beside it";
+        *error = di::PathForDisplay(target_) + ": no free temporary name beside it";
         return false;
     }
 
-    di::NativeFile& File() { return file_; }
-    const std::filesystem::path& Path() const { return path_; }
-    void Keep() { path_.clear(); }
+    bool Write(const void* data, std::size_t size, std::string* error) {
+        int err = 0;
+        if (file_.WriteAll(data, size, &err)) return true;
+        *error = di::PathForDisplay(target_) + ": write failed: " + di::ErrorText(err);
+        return false;
+    }
+
+    // Closes the complete file and moves it over the target.
+    bool Commit(std::string* error) {
+        int err = 0;
+        if (!file_.Close(&err)) {
+            *error = di::PathForDisplay(target_) + ": write failed: " + di::ErrorText(err);
+            return false;
+        }
+        std::error_code ec;
+        const bool existed = std::filesystem::exists(target_, ec);
+        std::string reason;
+        if (!MoveOver(path_, target_, &reason)) {
+            *error = di::PathForDisplay(target_) + ": cannot be " + (existed ? "replaced" : "written") +
+                     ": " + reason + (existed ? "; the old file is left as it was" : "");
+            return false;
+        }
+        path_.clear();
+        return true;
+    }
 
   private:
-    di::NativeFile file_;
+    std::filesystem::path target_;
     std::filesystem::path path_;
+    di::NativeFile file_;
 };
-
-bool Replace(const std::filesystem::path& from, const std::filesystem::path& to, std::string* error) {
-    std::error_code ec;
-    std::filesystem::rename(from, to, ec);
-    if (ec && std::filesystem::is_regular_file(to)) {
-        // Some runtimes do not rename over an existing file.
-        std::error_code removeError;
-        std::filesystem::remove(to, removeError);
-        ec.clear();
-        std::filesystem::rename(from, to, ec);
-    }
-    if (ec) {
-        *error = di::PathForDisplay(to) + ": cannot be written: " + ec.message();
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -84,8 +109,8 @@ bool WriteImage(const di::ImageResult& result, const std::filesystem::path& targ
         *error = di::PathForDisplay(target) + ": is a folder";
         return false;
     }
-    TemporaryFile out;
-    if (!out.Create(target, error)) return false;
+    TemporaryFile out(target);
+    if (!out.Create(error)) return false;
 
     auto reader = result.OpenReader();
     std::vector<std::uint8_t> buffer(kChunk);
@@ -106,22 +131,11 @@ bool WriteImage(const di::ImageResult& result, const std::filesystem::path& targ
             *error = "the image ended before its planned size";
             return false;
         }
-        int err = 0;
-        if (!out.File().WriteAll(buffer.data(), got, &err)) {
-            *error = di::PathForDisplay(out.Path()) + ": write failed: " + di::ErrorText(err);
-            return false;
-        }
+        if (!out.Write(buffer.data(), got, error)) return false;
         offset += got;
         progress.Bytes(offset, total);
     }
-    int err = 0;
-    if (!out.File().Close(&err)) {
-        *error = di::PathForDisplay(out.Path()) + ": write failed: " + di::ErrorText(err);
-        return false;
-    }
-    if (!Replace(out.Path(), target, error)) return false;
-    out.Keep();
-    return true;
+    return out.Commit(error);
 }
 
 } // namespace quillon::mkiso

@@ -1,7 +1,9 @@
 #include "LayoutInput.h"
 
+#include "Failure.h"
 #include "FileSource.h"
 #include "ImageWriter.h"
+#include "NativeFile.h"
 #include "TextConversion.h"
 
 #ifdef QUILLON_MKISO_LAYOUT
@@ -15,6 +17,51 @@
 namespace quillon::mkiso {
 
 namespace di = quillon::discimage;
+
+namespace {
+
+constexpr std::size_t kReadChunk = 1 << 20;
+
+bool NotALayout(const std::filesystem::path& file, const char* why, std::string* error) {
+    *error = di::PathForDisplay(file) + ": not a layout file: " + why;
+    return false;
+}
+
+} // namespace
+
+bool ReadLayoutText(const std::filesystem::path& file, std::string* text, std::string* error) {
+    int err = 0;
+    di::NativeFile in = di::NativeFile::OpenForReading(file, &err);
+    if (!in.IsOpen()) {
+        *error = di::PathForDisplay(file) + ": cannot be opened: " + di::ErrorText(err);
+        return false;
+    }
+    // Read to the end rather than to the size the system tells: some files (those
+    // of /proc) say 0 and have content, others cannot be read at all.
+    text->clear();
+    for (;;) {
+        const std::size_t at = text->size();
+        text->resize(at + kReadChunk);
+        std::size_t done = 0;
+        if (!in.ReadAt(at, text->data() + at, kReadChunk, &done, &err)) {
+            *error = di::PathForDisplay(file) + ": cannot be read: " + di::ErrorText(err);
+            return false;
+        }
+        text->resize(at + done);
+        if (done < kReadChunk) break;
+    }
+
+    // The XML library takes any bytes and stops at a NUL; a layout must be text.
+    if (text->find('\0') != std::string::npos)
+        return NotALayout(file, "it is not UTF-8 text: it holds NUL bytes", error);
+    std::u16string wide;
+    if (!di::Utf8ToUtf16(*text, &wide)) return NotALayout(file, "it is not UTF-8 text", error);
+    std::size_t start = text->compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    start = text->find_first_not_of(" \t\r\n", start);
+    if (start == std::string::npos) return NotALayout(file, "it is empty", error);
+    if ((*text)[start] != '<') return NotALayout(file, "it does not start with an XML tag", error);
+    return true;
+}
 
 #ifdef QUILLON_MKISO_LAYOUT
 
@@ -45,7 +92,8 @@ std::filesystem::path SourcePath(const std::string& utf8, bool* ok) {
 
 // Walks the layout with a stack of its own, so a deeply nested file cannot
 // exhaust the call stack. Folders are added before their content, in layout order.
-bool AddElements(di::FileSystemImage& image, XmlElement& top, Progress& progress, std::string* error) {
+bool AddElements(di::FileSystemImage& image, XmlElement& top, const OutputGuard& output, Progress& progress,
+                 std::string* error) {
     struct Level {
         XmlElement* element;
         int next;
@@ -77,7 +125,16 @@ bool AddElements(di::FileSystemImage& image, XmlElement& top, Progress& progress
         path += wideName;
         const std::string shown = di::Utf16ToUtf8Lossy(path);
 
-        di::Status s = di::status::Ok;
+        // Other kinds are not items; the engine skips them too.
+        if (kind != 0 && kind != 1) continue;
+        const char* what = kind == 0 ? "layout file" : "layout folder";
+        // A name is one item: separators in it would reach into other folders.
+        di::Status s = image.CheckFileItemName(wideName);
+        if (di::Failed(s)) {
+            *error = std::string(what) + " \"" + shown + "\": the name \"" + name +
+                     "\" cannot be an item of the image: " + DescribeFailure(image, s);
+            return false;
+        }
         if (kind == 0) {
             const std::string source = Value(*child, "a");
             bool ok = false;
@@ -86,20 +143,23 @@ bool AddElements(di::FileSystemImage& image, XmlElement& top, Progress& progress
                 *error = "layout file \"" + shown + "\": no usable source path (a)";
                 return false;
             }
-            s = image.AddFile(path, std::make_shared<di::FileSource>(sourcePath));
-            if (di::Failed(s)) {
-                *error = "layout file \"" + shown + "\" from " + source + ": " + di::DescribeStatus(s);
+            if (output.IsOutput(sourcePath)) {
+                *error = "layout file \"" + shown + "\": " + InputIsOutput(sourcePath);
                 return false;
             }
-        } else if (kind == 1) {
+            s = image.AddFile(path, std::make_shared<di::FileSource>(sourcePath));
+            if (di::Failed(s)) {
+                *error = "layout file \"" + shown + "\" from " + source + ": " + DescribeFailure(image, s);
+                return false;
+            }
+        } else {
             s = image.AddDirectory(path);
             if (di::Failed(s)) {
-                *error = "layout folder \"" + shown + "\": " + di::DescribeStatus(s);
+                *error = "layout folder \"" + shown + "\": " + DescribeFailure(image, s);
                 return false;
             }
             stack.push_back({child, 0, std::move(path)}); // invalidates level
         }
-        // Other kinds are not items; the engine skips them too.
         progress.Counting("Adding", ++count);
     }
     return true;
@@ -107,24 +167,29 @@ bool AddElements(di::FileSystemImage& image, XmlElement& top, Progress& progress
 
 } // namespace
 
-bool AddLayoutFile(di::FileSystemImage& image, const std::filesystem::path& file, Progress& progress,
-                   std::string* error) {
-#ifdef _WIN32
-    auto document = XmlDocument::OpenWide(file.c_str());
-#else
-    auto document = XmlDocument::Open(file.c_str(), XmlSourceFile);
-#endif
-    // The library reads anything; a lost end tag is the one fault it reports.
-    if (!document || document->GetErrorCode() == XmlErrorMissingEndTag || !document->GetRoot()) {
+bool AddLayoutFile(di::FileSystemImage& image, const std::filesystem::path& file, const OutputGuard& output,
+                   Progress& progress, std::string* error) {
+    std::string text;
+    if (!ReadLayoutText(file, &text, error)) return false;
+    // The library makes up a root when no tag follows the declaration.
+    const std::size_t declarationEnd = text.find("?>");
+    if (declarationEnd != std::string::npos && text.find('<', declarationEnd + 2) == std::string::npos)
+        return NotALayout(file, "it holds no root element", error);
+    XmlDocument document;
+    document.LoadText(text.c_str());
+    if (document.GetErrorCode() == XmlErrorMissingEndTag) {
         *error = di::PathForDisplay(file) + ": not a well-formed layout file (an end tag is missing)";
         return false;
     }
-    return AddElements(image, *document->GetRoot(), progress, error);
+    XmlElement* root = document.GetRoot();
+    if (!root || root->StoredName().empty()) return NotALayout(file, "it holds no root element", error);
+    return AddElements(image, *root, output, progress, error);
 }
 
 #else
 
-bool AddLayoutFile(di::FileSystemImage&, const std::filesystem::path& file, Progress&, std::string* error) {
+bool AddLayoutFile(di::FileSystemImage&, const std::filesystem::path& file, const OutputGuard&, Progress&,
+                   std::string* error) {
     *error = di::PathForDisplay(file) + ": layout files need the XML library, which this build leaves out";
     return false;
 }

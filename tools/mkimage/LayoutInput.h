@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileSystemImage.h"
+#include "ImageWriter.h"
 #include "Progress.h"
 
 #include <filesystem>
@@ -11,8 +12,15 @@
 
 namespace quillon::mkiso {
 
-// On failure returns false with a message naming the element or item.
-bool AddLayoutFile(discimage::FileSystemImage& image, const std::filesystem::path& file, Progress& progress,
-                   std::string* error);
+// Reads the whole of a layout file and checks that it can be one: UTF-8 text
+// without NUL bytes whose first character after blanks (and a byte-order mark)
+// opens a tag. On failure returns false with a message naming the file.
+bool ReadLayoutText(const std::filesystem::path& file, std::string* text, std::string* error);
+
+// On failure returns false with a message naming the file, element or item. Each
+// name must be one the image can hold on its own (no separators); a source that is
+// the output is refused.
+bool AddLayoutFile(discimage::FileSystemImage& image, const std::filesystem::path& file,
+                   const OutputGuard& output, Progress& progress, std::string* error);
 
 } // namespace quillon::mkiso

@@ -1,5 +1,6 @@
 // quillon-mkiso: builds an ISO 9660 + Joliet image from a folder or from a layout
 // file of "i" elements, with the program's own image builder.
+#include "Failure.h"
 #include "FolderInput.h"
 #include "ImageWriter.h"
 #include "LayoutInput.h"
@@ -13,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -166,15 +168,22 @@ int Run(const std::vector<Argument>& args) {
                                 : o.forceProgress    ? Progress::Mode::Lines
                                                      : Progress::Mode::Off;
     const auto started = std::chrono::steady_clock::now();
+    // Nothing may be written over an input: the layout file or folder, or a source.
+    const OutputGuard guard(output);
+    if (guard.IsOutput(input)) return Fail(InputIsOutput(input));
+
     std::string error;
     {
         Progress adding(mode == Progress::Mode::Terminal ? mode : Progress::Mode::Off);
         std::error_code ec;
         bool ok;
         if (std::filesystem::is_directory(input, ec)) {
-            ok = AddFolder(image, input, adding, &error);
+            ok = AddFolder(image, input, guard, adding, &error);
         } else if (std::filesystem::is_regular_file(input, ec)) {
-            ok = AddLayoutFile(image, input, adding, &error);
+            ok = AddLayoutFile(image, input, guard, adding, &error);
+        } else if (std::filesystem::exists(input, ec)) {
+            ok = false;
+            error = di::PathForDisplay(input) + ": neither a folder nor a layout file";
         } else {
             ok = false;
             error = di::PathForDisplay(input) + ": no such folder or layout file";
@@ -185,7 +194,7 @@ int Run(const std::vector<Argument>& args) {
 
     std::shared_ptr<const di::ImageResult> result;
     if (di::Failed(s = image.CreateResultImage(&result)))
-        return Fail("cannot make the image: " + di::DescribeStatus(s));
+        return Fail("cannot make the image: " + DescribeFailure(image, s));
 
     Progress writing(mode);
     const bool written = WriteImage(*result, output, writing, &error);
@@ -208,6 +217,18 @@ void InstallSignalHandlers() {
     std::signal(SIGTERM, OnSignal);
 }
 
+// The last line of defence: an exception ends the run with a message, and the
+// unwinding removes the temporary file on its way.
+int RunGuarded(const std::vector<Argument>& args) {
+    try {
+        return Run(args);
+    } catch (const std::exception& e) {
+        return Fail(std::string("internal error: ") + e.what());
+    } catch (...) {
+        return Fail("internal error: an unknown exception");
+    }
+}
+
 } // namespace
 
 #ifdef _WIN32
@@ -221,7 +242,7 @@ int wmain(int argc, wchar_t** argv) {
         a.path = std::filesystem::path(w);
         args.push_back(std::move(a));
     }
-    return Run(args);
+    return RunGuarded(args);
 }
 #else
 int main(int argc, char** argv) {
@@ -229,6 +250,6 @@ int main(int argc, char** argv) {
     std::vector<Argument> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(Argument{argv[i], std::filesystem::path(argv[i])});
-    return Run(args);
+    return RunGuarded(args);
 }
 #endif
