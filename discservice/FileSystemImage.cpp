@@ -239,8 +239,9 @@ Status FileSystemImage::CheckFileItemName(std::u16string_view name) const {
     return CheckItemName(name, Joliet()) == NameProblem::None ? status::Ok : status::InvalidParam;
 }
 
-Status FileSystemImage::Plan(Timestamp created, std::shared_ptr<const ImagePlan>* plan) const {
+Status FileSystemImage::Plan(std::shared_ptr<const ImagePlan>* plan) const {
     if ((fileSystems_ & file_system::Supported) == 0) return status::NoOutput;
+    const Timestamp created = creationTime_.value_or(Now());
     PlanOptions options;
     options.joliet = Joliet();
     options.sessionStartBlock = sessionStartBlock_;
@@ -254,7 +255,7 @@ Status FileSystemImage::UsedBlocks(std::int32_t* blocks) const {
     return Guarded(
         [&] {
             std::shared_ptr<const ImagePlan> plan;
-            const Status s = Plan(creationTime_.value_or(Now()), &plan);
+            const Status s = Plan(&plan);
             if (Failed(s)) return s;
             *blocks = static_cast<std::int32_t>(plan->totalBlocks);
             return status::Ok;
@@ -267,7 +268,7 @@ Status FileSystemImage::CreateResultImage(std::shared_ptr<const ImageResult>* re
     return Guarded(
         [&] {
             std::shared_ptr<const ImagePlan> plan;
-            const Status s = Plan(creationTime_.value_or(Now()), &plan);
+            const Status s = Plan(&plan);
             if (Failed(s)) return s;
             if (freeMediaBlocks_ > 0 && plan->totalBlocks > static_cast<std::uint32_t>(freeMediaBlocks_))
                 return status::ImageSizeLimit;

@@ -119,7 +119,8 @@ class FileSystemImage {
                         ImageNode** parent);
     // A lower bound of the image's blocks with extra data blocks and directories added.
     std::uint64_t MinimumBlocks(std::uint64_t extraDataBlocks, std::uint32_t extraDirectories) const;
-    Status Plan(Timestamp created, std::shared_ptr<const ImagePlan>* plan) const;
+    // Plans the image as it stands, created at the set creation time or now.
+    Status Plan(std::shared_ptr<const ImagePlan>* plan) const;
 
     ImageTree tree_;
     std::u16string volumeName_;
