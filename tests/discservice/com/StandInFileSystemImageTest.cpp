@@ -1,6 +1,7 @@
 // The stand-in MsftFileSystemImage driven through the service's interfaces, the way
 // the engine drives it, and read back through its image stream.
 #include "ComObject.h"
+#include "ComTestSupport.h"
 #include "Imapi2Interfaces.h"
 #include "ServiceObjects.h"
 
@@ -96,14 +97,11 @@ class StandInImage : public ::testing::Test {
         ComPtr<IStream> stream;
         EXPECT_EQ(result->get_ImageStream(stream.GetAddressOf()), S_OK);
         std::string bytes;
-        std::vector<char> buffer(100000);
-        for (;;) {
-            ULONG got = 0;
-            HRESULT hr = stream->Read(buffer.data(), static_cast<ULONG>(buffer.size()), &got);
-            EXPECT_TRUE(SUCCEEDED(hr));
-            if (FAILED(hr) || got == 0) break;
-            bytes.append(buffer.data(), got);
-        }
+        HRESULT hr = ReadInChunks(stream.Get(), [&](const char* data, ULONG size) {
+            bytes.append(data, size);
+            return true;
+        });
+        EXPECT_TRUE(SUCCEEDED(hr));
         return bytes;
     }
 
@@ -222,14 +220,8 @@ TEST_F(StandInImage, AnUnreadableSourceFailsTheImageReadNotSilently) {
     ASSERT_EQ(image->CreateResultImage(result.GetAddressOf()), S_OK);
     ComPtr<IStream> stream;
     ASSERT_EQ(result->get_ImageStream(stream.GetAddressOf()), S_OK);
-    std::vector<char> buffer(100000);
-    HRESULT hr = S_OK;
-    for (;;) {
-        ULONG got = 0;
-        hr = stream->Read(buffer.data(), static_cast<ULONG>(buffer.size()), &got);
-        if (FAILED(hr) || got == 0) break;
-    }
-    EXPECT_EQ(hr, IMAPI_E_DATA_STREAM_READ_FAILURE);
+    EXPECT_EQ(ReadInChunks(stream.Get(), [](const char*, ULONG) { return true; }),
+              IMAPI_E_DATA_STREAM_READ_FAILURE);
 }
 
 TEST_F(StandInImage, AnEmptySourceThatCannotBeReadIsRefused) {

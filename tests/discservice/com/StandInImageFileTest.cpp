@@ -1,6 +1,7 @@
 // The stand-in image fed from files on disk through file streams and saved as an image
 // file in chunks, the way the engine writes an ISO file. com_readers_check.py runs this
 // with a source tree and checks the image with independent readers; run alone, it skips.
+#include "ComTestSupport.h"
 #include "Imapi2Interfaces.h"
 #include "ServiceObjects.h"
 
@@ -80,16 +81,14 @@ TEST(StandInImageFile, HoldsTheTreeItIsGiven) {
         HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        std::vector<char> buffer(100000);
-        HRESULT hr = S_OK;
-        for (;;) {
-            ULONG got = 0;
-            hr = stream->Read(buffer.data(), static_cast<ULONG>(buffer.size()), &got);
-            if (FAILED(hr) || got == 0) break;
+        bool allWritten = true;
+        HRESULT hr = ReadInChunks(stream.Get(), [&](const char* data, ULONG size) {
             DWORD written = 0;
-            ASSERT_TRUE(WriteFile(file, buffer.data(), got, &written, nullptr) && written == got);
-        }
+            allWritten = WriteFile(file, data, size, &written, nullptr) && written == size;
+            return allWritten;
+        });
         CloseHandle(file);
+        EXPECT_TRUE(allWritten);
         EXPECT_TRUE(SUCCEEDED(hr));
     }
     CoUninitialize();
