@@ -58,20 +58,21 @@ def user_settings(stage):
     return folder / "quillon.xml"
 
 
+def settings_text(language_tag, extra=""):
+    """A user settings file whose Language element is `language_tag` as written."""
+    return ('<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
+            '<settings>\n\t<General>\n\t\t' + language_tag + '\n\t</General>\n' + extra + '</settings>\n')
+
+
 class SettingsTest(unittest.TestCase):
     def test_a_language_module_that_does_not_exist_falls_back_to_langen(self):
         stage = Stage("language-fallback")
-        user_settings(stage).write_text(
-            '<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
-            '<settings>\n\t<General>\n\t\t<Language dllfile="langxx.dll"/>\n\t</General>\n</settings>\n')
+        user_settings(stage).write_text(settings_text('<Language dllfile="langxx.dll"/>'))
         self.assertEqual(run_once(stage), "0")
 
     def test_settings_are_rewritten_with_what_was_read(self):
         stage = Stage("settings-kept")
-        text = ('<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
-                '<settings>\n\t<General>\n\t\t<Language dllfile="langen.dll" />\n\t</General>\n'
-                '\t<Window left="10" />\n</settings>\n')
-        user_settings(stage).write_text(text)
+        user_settings(stage).write_text(settings_text('<Language dllfile="langen.dll" />', '\t<Window left="10" />\n'))
         self.assertEqual(run_once(stage), "0")
         saved = user_settings(stage).read_text()
         for piece in ('<settings>', 'dllfile="langen.dll"', '<Window left="10"'):
@@ -79,9 +80,8 @@ class SettingsTest(unittest.TestCase):
 
     def test_settings_that_did_not_load_completely_are_left_alone(self):
         stage = Stage("settings-broken")
-        broken = ('<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>\n'
-                  '<settings>\n\t<General>\n\t\t<Language dllfile="langen.dll">\n\t</General>\n'
-                  '\t<Window left="10" />\n</settings>\n')
+        # The Language element's end tag is missing.
+        broken = settings_text('<Language dllfile="langen.dll">', '\t<Window left="10" />\n')
         user_settings(stage).write_text(broken)
         self.assertEqual(run_once(stage), "0")
         self.assertEqual(user_settings(stage).read_text(), broken)
